@@ -1,0 +1,3 @@
+#include "com_port.h"
+
+ComPort* comPort = nullptr;
