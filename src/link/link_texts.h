@@ -1,0 +1,22 @@
+#pragma once
+// The link's two status texts that the main window shows: the status line and the device identity.
+// The window mirrors them; onChanged (may be empty) tells it when to refresh.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+struct LinkTexts {
+  std::string LinkLabel = "设备未连接";
+  std::uint32_t LinkLabelColor = 0x000000;  // 0xRRGGBB; kept when only the text changes
+  std::string DeviceIDLabel;
+  std::function<void()> onChanged;
+};
+
+extern LinkTexts linkTexts;
+
+// Sets the status text and keeps its colour.
+void SetLinkLabel(std::string text);
+// Sets the status text and its colour (0xRRGGBB).
+void SetLinkLabel(std::string text, std::uint32_t color);
+void SetDeviceIDLabel(std::string text);

@@ -1,0 +1,3 @@
+#include "send_state.h"
+
+SendState sendState;
