@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdio>
-#include <vector>
 
 #include "com_port.h"
 #include "diagnostic_log.h"
@@ -17,6 +16,16 @@ namespace {
 
 constexpr int BandFieldCount = 5;
 constexpr std::size_t PresetNameLength = 20;
+
+// The data of one frame, gathered without allocating; bytes past the frame's limit are dropped.
+struct FrameData {
+  std::array<std::uint8_t, MaxFrameData> bytes{};
+  std::size_t size = 0;
+  void push_back(std::uint8_t byte) {
+    if (size < bytes.size()) bytes[size++] = byte;
+  }
+  operator std::span<const std::uint8_t>() const { return {bytes.data(), size}; }
+};
 
 // A write counts as sent once it is handed to the port: a refused write is a frame lost on the
 // line, which the acknowledgement supervision already recovers from.
@@ -41,18 +50,20 @@ std::string AddressText(ParamAddress address) {
   return text;
 }
 
-std::vector<std::uint8_t> PresetSaveData(std::string_view text) {
-  std::vector<std::uint8_t> data(2 + PresetNameLength, 0);
-  for (std::size_t i = 0; i < text.size() && i < data.size(); ++i) {
-    const auto c = static_cast<std::uint8_t>(text[i]);
-    data[i] = i < 2 ? c : static_cast<std::uint8_t>(c - 0x20);
+FrameData PresetSaveData(std::string_view text) {
+  FrameData data;
+  for (std::size_t i = 0; i < 2 + PresetNameLength; ++i) {
+    const auto c = i < text.size() ? static_cast<std::uint8_t>(text[i]) : 0;
+    data.push_back(i < 2 || i >= text.size() ? c : static_cast<std::uint8_t>(c - 0x20));
   }
   return data;
 }
 
-std::vector<std::uint8_t> ChannelUploadData(int channel) {
+FrameData ChannelUploadData(int channel) {
   const int count = ChannelParamCount[channel] + (channel == 0 ? 52 : 0);
-  std::vector<std::uint8_t> data{static_cast<std::uint8_t>(channel), 0};
+  FrameData data;
+  data.push_back(static_cast<std::uint8_t>(channel));
+  data.push_back(0);
   for (int column = 0; column < count; ++column)
     AppendValue(data, paramImage.DeviceTable[channel][column]);
   return data;
@@ -80,7 +91,7 @@ std::string SendFailureMessage(SendResult result) {
 }
 
 SendResult SendShort(std::uint8_t command, ParamAddress address, std::int32_t value) {
-  std::vector<std::uint8_t> data;
+  FrameData data;
   AppendValue(data, value);
   return SendLong(command, address, data);
 }
@@ -141,7 +152,7 @@ SendResult SendBandWrite(ParamAddress block, int band) {
   const int channel = ChannelOf(block);
   const int first = BandFirstSlot(channel, band);
   if (first < 0) return SendResult::Skipped;
-  std::vector<std::uint8_t> data;
+  FrameData data;
   AppendValue(data, band);
   for (int r = 0; r < BandFieldCount; ++r) AppendValue(data, paramImage.ViewTable[channel][first + r]);
   return SendLong(CmdWrite, block, data);
@@ -149,7 +160,7 @@ SendResult SendBandWrite(ParamAddress block, int band) {
 
 SendResult WriteText(ParamAddress address, std::string_view text) {
   if (address == PresetSaveAddress) return SendLong(CmdWrite, address, PresetSaveData(text));
-  std::vector<std::uint8_t> digits;
+  FrameData digits;
   for (const char c : text) {
     if (c < '0' || c > '9') {
       AppendLog("digit string not sent: '" + std::string(text) + "' holds a character other than 0 to 9");
