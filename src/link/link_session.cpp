@@ -1,0 +1,285 @@
+#include "link_session.h"
+
+#include <cmath>
+
+#include "com_port.h"
+#include "dialogs.h"
+#include "frame.h"
+#include "link_texts.h"
+#include "param_image.h"
+#include "send_queues.h"
+#include "send_state.h"
+#include "senders.h"
+#include "system_addresses.h"
+
+SessionState sessionState;
+
+namespace {
+
+SessionState& S = sessionState;
+SendState& T = sendState;
+
+void SetTimer(LinkTimer timer, bool on) {
+  switch (timer) {
+    case LinkTimer::Scan: S.Timer1On = on; break;
+    case LinkTimer::Stepper: S.Timer2On = on; break;
+    case LinkTimer::Hold: S.HoldTimerOn = on; break;
+  }
+  if (S.host) S.host->SetTimer(timer, on);
+}
+
+void UpdateStatusDialog(bool visible) {
+  if (S.host) S.host->UpdateStatusDialog(TransferPercent(), visible);
+}
+
+void SelectLinkButton(bool connect) {
+  if (S.host) S.host->SelectLinkButton(connect);
+}
+
+void EmptyQueues() {
+  T.PlainQueue.count = 0;
+  T.BandQueue.count = 0;
+}
+
+// Every transfer starts waiting for its first reply. Setting the wait before the request is sent
+// matters: a reply that arrives at once must not be overwritten, and a stale acknowledgement from
+// before the transfer must not pass for the first reply. It also gives the first request the same
+// time-out as every later one: repeated once after about 1.1 s, failed about 10 s later.
+void StartTransfer(int last, int direction, const char* label) {
+  SetTimer(LinkTimer::Scan, false);
+  SetTimer(LinkTimer::Stepper, true);
+  SetTimer(LinkTimer::Hold, false);
+  S.TransferStep = 0;
+  S.TransferLast = static_cast<std::uint8_t>(last);
+  S.TransferDirection = direction;
+  S.TransferTicks = 0;
+  T.TransferEvent = TransferWaiting;
+  T.LinkState = 0;
+  SetLinkLabel(label);
+  RequestStep(0, direction);
+}
+
+void ConnectFailed() {
+  SetTimer(LinkTimer::Stepper, false);
+  SetTimer(LinkTimer::Scan, false);
+  T.SendSuppressed = 0;
+  SetLinkLabel("Device Disconnect", StatusRed);
+  SelectLinkButton(false);
+  UpdateStatusDialog(false);
+  std::string text = "Connect Failure!";
+  for (const auto& line : S.RefusedPorts) text += "\n" + line;
+  S.RefusedPorts.clear();
+  ShowMessage("Prompt", text);
+}
+
+void TryNextPort() {
+  if (comPort && comPort->IsOpen()) comPort->Close();
+  const int count = static_cast<int>(S.Ports.size());
+  S.PortIndex = S.ScanIndex < count ? S.ScanIndex : -1;
+  S.ScanLastIndex = S.PortIndex;
+  if (S.PortIndex >= 0 && comPort) {
+    const std::string& name = S.Ports[static_cast<std::size_t>(S.PortIndex)];
+    if (comPort->Open(name)) {
+      SendLinkControl(LinkHello);
+    } else if (S.host) {
+      S.RefusedPorts.push_back(name + ": " + S.host->RefusalReason(name));
+    }
+  }
+  ++S.ScanIndex;
+}
+
+// Moves to the next step of the running transfer and sends its request.
+void AdvanceTransfer() {
+  int presetSlot = 0;
+  if (S.TransferStep == 9) {
+    presetSlot = T.NameSlot;
+    if (++T.NameSlot > 15) {
+      T.NameSlot = 0;
+      S.TransferStep = 10;
+    }
+  } else if (S.TransferStep == 8) {
+    presetSlot = T.NameSlot;
+    ++T.NameSlot;
+    S.TransferStep = 9;
+  } else {
+    ++S.TransferStep;
+  }
+  // Set the wait first, as in StartTransfer: the reply may arrive while the request is written.
+  T.TransferEvent = TransferWaiting;
+  S.TransferTicks = 0;
+  RequestStep(S.TransferStep, S.TransferDirection, presetSlot);
+}
+
+}  // namespace
+
+int TransferPercent() {
+  if (S.TransferLast == 0) return 0;
+  return static_cast<int>(std::nearbyint(100.0 * S.TransferStep / S.TransferLast));
+}
+
+void LinkConnect() {
+  SelectLinkButton(true);
+  T.DeviceAnswered = 0;
+  S.ScanIndex = 0;
+  T.SendSuppressed = 0;
+  if (S.host) S.Ports = S.host->ListPorts();
+  S.PortIndex = S.Ports.empty() ? -1 : 0;
+  S.RefusedPorts.clear();
+  SetTimer(LinkTimer::Scan, true);
+  SetTimer(LinkTimer::Stepper, false);
+  SetTimer(LinkTimer::Hold, false);
+  SetLinkLabel("Equipment search...");
+  S.TransferStep = 0;
+  S.FirstRefreshStage = 0;
+  S.TransferLast = TransferStepsChannels;
+  UpdateStatusDialog(true);
+}
+
+void LinkDisconnect() {
+  SelectLinkButton(false);
+  T.LinkState = 0;
+  SetTimer(LinkTimer::Scan, false);
+  SetTimer(LinkTimer::Stepper, false);
+  SetTimer(LinkTimer::Hold, false);
+  SendLinkControl(LinkGoodbye);
+  SetLinkLabel("设备未连接");
+  S.TransferLast = TransferStepsChannels;
+  UpdateStatusDialog(false);
+}
+
+void Timer1Timer() {
+  UpdateStatusDialog(true);
+  if (T.DeviceAnswered == 1) {
+    RunLinkAction(4);
+    return;
+  }
+  if (S.ScanIndex > S.ScanLastIndex + 1 || S.PortIndex < 0) {
+    S.ScanIndex = 0;
+    RunLinkAction(9);
+    return;
+  }
+  TryNextPort();
+}
+
+void Timer2Timer() {
+  if (S.TransferTicks < 100) ++S.TransferTicks;
+  UpdateStatusDialog(true);
+  const bool replied = T.TransferEvent == TransferDataFrame ||
+                       (T.TransferEvent == TransferAcknowledged && S.TransferDirection == 1);
+  if (replied) {
+    if (S.TransferStep >= S.TransferLast) {
+      T.TransferEvent = TransferNone;
+      SetTimer(LinkTimer::Stepper, false);
+      RunLinkAction(1);
+    } else {
+      AdvanceTransfer();
+    }
+  } else if (T.TransferEvent == TransferWaiting && S.TransferTicks > 10) {
+    if (S.TransferStep == 0) RequestStep(0, S.TransferDirection);
+    T.TransferEvent = TransferRepeated;
+    S.TransferTicks = 0;
+  } else if (T.TransferEvent == TransferRepeated && S.TransferTicks >= 100) {
+    T.TransferEvent = TransferNone;
+    RunLinkAction(9);
+  }
+}
+
+void HoldTimerTimer() {
+  T.IdleTicks = T.IdleTicks > 50 ? 50 : T.IdleTicks + 1;
+
+  if (T.ClearToSend && T.PendingAction != 0) {
+    const int action = T.PendingAction;
+    T.PendingAction = 0;
+    RunLinkAction(action);
+    T.NoReplySeconds = 0;
+    T.IdleTicks = 0;
+  } else if (T.PendingAction != 0 && T.IdleTicks == 50) {
+    T.IdleTicks = 0;
+    if (++T.NoReplySeconds > 50) {
+      T.NoReplySeconds = 0;
+      SetTimer(LinkTimer::Hold, false);
+      RunLinkAction(7);
+    }
+  }
+
+  DrainPlainQueue();
+  DrainBandQueue();
+
+  if (T.LinkState == LinkConnected && T.IdleTicks == 50) {
+    T.IdleTicks = 0;
+    ++T.NoReplySeconds;
+    if (T.ClearToSend) {
+      T.ClearToSend = false;
+      T.NoReplySeconds = 0;
+      SendLinkControl(LinkKeepAlive);
+    } else if (T.NoReplySeconds % 3 == 0) {
+      if (T.PlainQueue.count != 0) {
+        const PlainEntry& last = T.PlainQueue.entries[0];
+        SendShort(CmdWrite, last.address, last.value);
+      } else {
+        SendLinkControl(LinkKeepAlive);
+      }
+    }
+    if (T.NoReplySeconds > 10) {
+      T.NoReplySeconds = 0;
+      SetTimer(LinkTimer::Hold, false);
+      RunLinkAction(7);
+    }
+  }
+}
+
+void RunLinkAction(int action) {
+  switch (action) {
+    case 1:  // transfer done
+      paramImage.ActiveBank = paramImage.DeviceTable[0][1];
+      if (S.FirstRefreshStage == 0) S.FirstRefreshStage = 1;
+      if (S.host) S.host->RefreshPanel();
+      T.LinkState = LinkConnected;
+      EmptyQueues();
+      SelectLinkButton(true);
+      SetLinkLabel("Device is Connected", StatusBlue);
+      UpdateStatusDialog(false);
+      if (S.host) S.host->ShowMainWindow();
+      SetTimer(LinkTimer::Hold, true);
+      break;
+    case 2:  // reload after a preset recall
+      EmptyQueues();
+      StartTransfer(TransferStepsChannels, 0, "Loading...");
+      break;
+    case 3:  // preset save acknowledged
+      if (S.host) S.host->RebuildPresetList();
+      T.LinkState = LinkConnected;
+      SetLinkLabel("Device is Connected", StatusBlue);
+      ShowMessage("Prompt", "Save OK!");
+      break;
+    case 4:  // connect download
+      EmptyQueues();
+      S.RefusedPorts.clear();
+      StartTransfer(TransferStepsDownload, 0, "Linking...");
+      break;
+    case 6:  // upload of the whole image
+      if (T.LinkState != LinkConnected) return;
+      T.PlainQueue.count = 0;
+      StartTransfer(TransferStepsChannels, 1, "Download...");
+      break;
+    case 7:  // link lost
+      SetTimer(LinkTimer::Stepper, false);
+      SetTimer(LinkTimer::Scan, false);
+      T.SendSuppressed = 0;
+      T.LinkState = 0;
+      SelectLinkButton(false);
+      SetLinkLabel("Unlink", StatusRed);
+      UpdateStatusDialog(false);
+      ShowMessage("Prompt", "Device Disconnect!");
+      break;
+    case 9:  // connect failed
+      ConnectFailed();
+      break;
+    default:
+      break;
+  }
+}
+
+void LinkFormCloseQuery() {
+  if (T.LinkState == LinkConnected) SendLinkControl(LinkGoodbye);
+}

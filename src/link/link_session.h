@@ -1,0 +1,66 @@
+#pragma once
+// The link session: finds the port where the device answers, runs the transfers (connect download,
+// reload after a preset recall, upload of a mode file), keeps the connected link alive, drains the
+// write queues and reports a lost or failed link. The three timer ticks are plain functions; the Qt
+// link form only calls them from its timers and carries out what LinkHost asks for.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+enum class LinkTimer { Scan, Stepper, Hold };  // 1000 ms, 100 ms, 20 ms
+
+// What the session needs from the windows around it.
+class LinkHost {
+ public:
+  virtual ~LinkHost() = default;
+  virtual void SetTimer(LinkTimer timer, bool on) = 0;
+  // The system's serial ports, read again at every Connect.
+  virtual std::vector<std::string> ListPorts() = 0;
+  // Why a port could not be opened, in one line for the user.
+  virtual std::string RefusalReason(const std::string& port) = 0;
+  // Shows the state of the Connect/Disconnect pair: true = Connect pressed.
+  virtual void SelectLinkButton(bool connect) = 0;
+  // The status dialog takes the status text and the progress (0..100); visible or hidden.
+  virtual void UpdateStatusDialog(int percent, bool visible) = 0;
+  virtual void RefreshPanel() = 0;
+  virtual void ShowMainWindow() = 0;
+  // The preset list of the System page, rebuilt from the preset names.
+  virtual void RebuildPresetList() = 0;
+};
+
+inline constexpr int TransferStepsDownload = 27;  // last step of the connect download
+inline constexpr int TransferStepsChannels = 8;   // last step of a reload or an upload
+
+struct SessionState {
+  LinkHost* host = nullptr;
+  std::vector<std::string> Ports;  // the items of ComComboBox1
+  int PortIndex = -1;              // its item index; -1 selects nothing
+  int ScanIndex = 0;
+  int ScanLastIndex = 0;
+  std::uint8_t TransferStep = 0;
+  std::uint8_t TransferLast = 0;
+  int TransferDirection = 0;        // 0 read from the device, 1 upload to it
+  std::uint8_t TransferTicks = 0;   // 100 ms ticks since the last step, up to 100
+  int FirstRefreshStage = 0;
+  std::vector<std::string> RefusedPorts;  // "port: reason" lines of the running scan
+  bool Timer1On = false;
+  bool Timer2On = false;
+  bool HoldTimerOn = false;
+};
+
+extern SessionState sessionState;
+
+inline constexpr std::uint32_t StatusRed = 0xFF0000;
+inline constexpr std::uint32_t StatusBlue = 0x003399;
+
+void LinkConnect();     // LinkBtnClick for LinkBtn
+void LinkDisconnect();  // LinkBtnClick for UnLinkBtn
+void Timer1Timer();     // port scan, every 1000 ms
+void Timer2Timer();     // transfer stepper, every 100 ms
+void HoldTimerTimer();  // supervision, every 20 ms
+void RunLinkAction(int action);
+// Closing the main window: the goodbye frame when connected.
+void LinkFormCloseQuery();
+// The status dialog's progress: TransferStep / TransferLast in percent, halves to even.
+int TransferPercent();
