@@ -1,0 +1,319 @@
+#include "link_session.h"
+
+#include <gmock/gmock.h>
+
+#include "link_fixture.h"
+#include "scripted_dialogs.h"
+#include "senders.h"
+#include "system_addresses.h"
+
+namespace {
+
+using ::testing::ElementsAre;
+
+class FakeHost : public LinkHost {
+ public:
+  void SetTimer(LinkTimer, bool) override {}
+  std::vector<std::string> ListPorts() override { return ports; }
+  std::string RefusalReason(const std::string&) override { return "in use by another program"; }
+  void SelectLinkButton(bool connect) override { connectShown = connect; }
+  void UpdateStatusDialog(int percent, bool visible) override {
+    lastPercent = percent;
+    dialogVisible = visible;
+  }
+  void RefreshPanel() override { ++refreshes; }
+  void ShowMainWindow() override {}
+  void RebuildPresetList() override { ++presetListRebuilds; }
+
+  std::vector<std::string> ports;
+  bool connectShown = false;
+  bool dialogVisible = false;
+  int lastPercent = -1;
+  int refreshes = 0;
+  int presetListRebuilds = 0;
+};
+
+Bytes Request(std::uint8_t command, ParamAddress address, Bytes data = {}) {
+  const Frame f = BuildFrame(command, address, data);
+  return {f.view().begin(), f.view().end()};
+}
+
+class LinkSessionTest : public LinkTest {
+ protected:
+  void SetUp() override {
+    LinkTest::SetUp();
+    sessionState = {};
+    sessionState.host = &host;
+    dialogs = &shown;
+    host.ports = {"COM1"};
+  }
+  void TearDown() override {
+    dialogs = nullptr;
+    LinkTest::TearDown();
+  }
+
+  // Any data frame counts as the reply to a read request.
+  void ReplyWithData() { port.Feed(Request(CmdRead, 0x0903, {2, 0})); }
+  void Ticks(void (*tick)(), int n) {
+    for (int i = 0; i < n; ++i) tick();
+  }
+  // Connect on COM1 and run the whole download, replying to each request.
+  void ConnectAndDownload() {
+    LinkConnect();
+    Timer1Timer();
+    Acknowledge();
+    Timer1Timer();
+    for (int step = 0; step < 42; ++step) {
+      ReplyWithData();
+      Timer2Timer();
+    }
+    ASSERT_EQ(sendState.LinkState, LinkConnected);
+    TakeWrites();
+  }
+  std::vector<std::string> Messages() const {
+    std::vector<std::string> texts;
+    for (const auto& s : shown.shown) texts.push_back(s.text);
+    return texts;
+  }
+
+  FakeHost host;
+  ScriptedDialogs shown;
+};
+
+TEST_F(LinkSessionTest, NoPortFailsOnTheFirstScanTick) {
+  host.ports = {};
+  LinkConnect();
+  EXPECT_EQ(linkTexts.LinkLabel, "Equipment search...");
+  EXPECT_TRUE(host.dialogVisible);
+  Timer1Timer();
+  EXPECT_THAT(Messages(), ElementsAre("Connect Failure!"));
+  EXPECT_EQ(linkTexts.LinkLabel, "Device Disconnect");
+  EXPECT_EQ(linkTexts.LinkLabelColor, StatusRed);
+  EXPECT_FALSE(host.connectShown);
+  EXPECT_FALSE(sessionState.Timer1On);
+}
+
+TEST_F(LinkSessionTest, ScanFindsTheDeviceOnTheSecondOfThreePorts) {
+  host.ports = {"COM1", "COM2", "COM3"};
+  LinkConnect();
+  Timer1Timer();
+  EXPECT_EQ(port.name, "COM1");
+  EXPECT_EQ(TakeWrites(), Request(CmdWrite, LinkControlAddress, {LinkHello, 0}));
+  Timer1Timer();
+  EXPECT_EQ(port.name, "COM2");
+  EXPECT_EQ(TakeWrites(), Request(CmdWrite, LinkControlAddress, {LinkHello, 0}));
+  Acknowledge();
+  Timer1Timer();
+  EXPECT_EQ(port.name, "COM2");
+  EXPECT_EQ(linkTexts.LinkLabel, "Linking...");
+  EXPECT_TRUE(sessionState.Timer2On);
+  EXPECT_FALSE(sessionState.Timer1On);
+  EXPECT_EQ(TakeWrites(), Request(CmdRead, ChannelReadAddress, {0, 0}));
+}
+
+TEST_F(LinkSessionTest, ExhaustedScanNamesEveryRefusedPort) {
+  host.ports = {"COM1", "COM2"};
+  port.refuse = {"COM2"};
+  LinkConnect();
+  Ticks(Timer1Timer, 3);
+  EXPECT_TRUE(shown.shown.empty());
+  Timer1Timer();
+  EXPECT_THAT(Messages(), ElementsAre("Connect Failure!\nCOM2: in use by another program"));
+}
+
+TEST_F(LinkSessionTest, DownloadSendsFortyTwoRequestsEachAfterTheReplyBefore) {
+  LinkConnect();
+  Timer1Timer();
+  TakeWrites();
+  Acknowledge();
+  Timer1Timer();
+  std::vector<Bytes> requests{TakeWrites()};
+  for (int step = 1; step < 42; ++step) {
+    Timer2Timer();
+    EXPECT_TRUE(port.writes.empty()) << "a request went out before the reply to the one before";
+    ReplyWithData();
+    Timer2Timer();
+    requests.push_back(TakeWrites());
+  }
+  std::vector<Bytes> want;
+  for (std::uint8_t c = 0; c <= 8; ++c) want.push_back(Request(CmdRead, ChannelReadAddress, {c, 0}));
+  for (std::uint8_t s = 0; s <= 14; ++s) want.push_back(Request(CmdRead, PresetNameAddress, {s, 0}));
+  for (int a = 0x0901; a <= 0x090E; ++a) want.push_back(Request(CmdRead, a));
+  for (int a = 0x0920; a <= 0x0922; ++a) want.push_back(Request(CmdRead, a));
+  want.push_back(Request(CmdRead, DeviceIdentityAddress));
+  EXPECT_EQ(requests, want);
+
+  paramImage.DeviceTable[0][1] = 1;
+  ReplyWithData();
+  Timer2Timer();
+  EXPECT_EQ(sendState.LinkState, LinkConnected);
+  EXPECT_EQ(paramImage.ActiveBank, 1);
+  EXPECT_EQ(linkTexts.LinkLabel, "Device is Connected");
+  EXPECT_EQ(host.refreshes, 1);
+  EXPECT_EQ(sessionState.FirstRefreshStage, 1);
+  EXPECT_TRUE(sessionState.HoldTimerOn);
+  EXPECT_FALSE(sessionState.Timer2On);
+  EXPECT_FALSE(host.dialogVisible);
+  EXPECT_EQ(sendState.NameSlot, 0);
+}
+
+TEST_F(LinkSessionTest, NameSlotCarriesOverFromAnInterruptedDownload) {
+  sendState.NameSlot = 13;
+  LinkConnect();
+  Timer1Timer();
+  Acknowledge();
+  Timer1Timer();
+  for (int step = 0; step < 8; ++step) {
+    ReplyWithData();
+    Timer2Timer();
+  }
+  TakeWrites();
+  std::vector<Bytes> next;
+  for (int i = 0; i < 3; ++i) {
+    ReplyWithData();
+    Timer2Timer();
+    next.push_back(TakeWrites());
+  }
+  EXPECT_THAT(next, ElementsAre(Request(CmdRead, PresetNameAddress, {13, 0}),
+                                Request(CmdRead, PresetNameAddress, {14, 0}), Request(CmdRead, 0x0901)));
+}
+
+TEST_F(LinkSessionTest, SilentDeviceAfterHelloFailsTheTransfer) {
+  LinkConnect();
+  Timer1Timer();
+  Acknowledge();
+  Timer1Timer();
+  TakeWrites();
+  Ticks(Timer2Timer, 10);
+  EXPECT_TRUE(port.writes.empty());
+  Timer2Timer();  // about 1.1 s: the first request is repeated once
+  EXPECT_EQ(TakeWrites(), Request(CmdRead, ChannelReadAddress, {0, 0}));
+  Ticks(Timer2Timer, 99);
+  EXPECT_TRUE(shown.shown.empty());
+  Timer2Timer();  // about 10 s later: the transfer fails
+  EXPECT_THAT(Messages(), ElementsAre("Connect Failure!"));
+  EXPECT_FALSE(sessionState.Timer2On);
+}
+
+TEST_F(LinkSessionTest, IdleLinkSendsOneKeepAlivePerSecond) {
+  ConnectAndDownload();
+  sendState.ClearToSend = true;
+  for (int second = 0; second < 3; ++second) {
+    Ticks(HoldTimerTimer, 50);
+    EXPECT_EQ(TakeWrites(), Request(CmdWrite, LinkControlAddress, {LinkKeepAlive, 0})) << second;
+    Acknowledge();
+  }
+  EXPECT_TRUE(shown.shown.empty());
+}
+
+TEST_F(LinkSessionTest, SilentLinkIsLostAboutTwelveSecondsAfterTheLastAcknowledgement) {
+  ConnectAndDownload();
+  sendState.ClearToSend = true;
+  std::vector<int> keepAliveSeconds;
+  for (int tick = 1; tick <= 13 * 50 && shown.shown.empty(); ++tick) {
+    HoldTimerTimer();
+    if (!port.writes.empty()) {
+      keepAliveSeconds.push_back(tick / 50);
+      TakeWrites();
+    }
+    if (!shown.shown.empty()) {
+      EXPECT_EQ(tick / 50, 12);
+    }
+  }
+  EXPECT_THAT(keepAliveSeconds, ElementsAre(1, 4, 7, 10));
+  EXPECT_THAT(Messages(), ElementsAre("Device Disconnect!"));
+  EXPECT_EQ(linkTexts.LinkLabel, "Unlink");
+  EXPECT_FALSE(sessionState.HoldTimerOn);
+  EXPECT_EQ(sendState.LinkState, 0);
+}
+
+TEST_F(LinkSessionTest, PresetRecallReloadsTheChannelsOnly) {
+  ConnectAndDownload();
+  sendState.ClearToSend = true;
+  paramImage.PresetNames[0] = "Pop";
+  WriteParam(PresetRecallAddress, 3);
+  EXPECT_EQ(TakeWrites(), Request(CmdWrite, PresetRecallAddress, {3, 0}));
+  EXPECT_EQ(linkTexts.LinkLabel, "Loading...");
+  Acknowledge();
+  HoldTimerTimer();
+  EXPECT_EQ(TakeWrites(), Request(CmdRead, ChannelReadAddress, {0, 0}));
+  EXPECT_TRUE(sessionState.Timer2On);
+  for (std::uint8_t c = 1; c <= 8; ++c) {
+    ReplyWithData();
+    Timer2Timer();
+    EXPECT_EQ(TakeWrites(), Request(CmdRead, ChannelReadAddress, {c, 0}));
+  }
+  ReplyWithData();
+  Timer2Timer();
+  EXPECT_TRUE(port.writes.empty());
+  EXPECT_EQ(sendState.LinkState, LinkConnected);
+  EXPECT_EQ(host.refreshes, 2);
+  EXPECT_EQ(paramImage.PresetNames[0], "Pop");
+}
+
+TEST_F(LinkSessionTest, PresetSaveReportsWhenAcknowledged) {
+  ConnectAndDownload();
+  sendState.ClearToSend = true;
+  WriteText(PresetSaveAddress, std::string("\x02\x00", 2) + "Live");
+  sendState.PendingAction = PendingSave;
+  sendState.LinkState = 0;
+  sendState.ClearToSend = false;
+  HoldTimerTimer();
+  EXPECT_TRUE(shown.shown.empty());
+  Acknowledge();
+  HoldTimerTimer();
+  EXPECT_THAT(Messages(), ElementsAre("Save OK!"));
+  EXPECT_EQ(host.presetListRebuilds, 1);
+  EXPECT_EQ(sendState.LinkState, LinkConnected);
+}
+
+TEST_F(LinkSessionTest, UploadSendsEveryChannelAfterEachAcknowledgement) {
+  RunLinkAction(6);
+  EXPECT_TRUE(port.writes.empty()) << "an upload needs a connected link";
+  ConnectAndDownload();
+  sendState.TransferEvent = TransferAcknowledged;  // a stale acknowledgement from before
+  RunLinkAction(6);
+  EXPECT_EQ(linkTexts.LinkLabel, "Download...");
+  EXPECT_EQ(TakeWrites().size(), 7u + 2 + 2 * 106);
+  Timer2Timer();
+  EXPECT_TRUE(port.writes.empty()) << "the stale acknowledgement must not pass for the reply";
+  for (int channel = 1; channel <= 8; ++channel) {
+    Acknowledge();
+    Timer2Timer();
+    const Bytes frame = TakeWrites();
+    ASSERT_EQ(frame.size(), 7u + 2 + 2 * ChannelParamCount[channel]);
+    EXPECT_EQ(frame[6], channel);
+  }
+  Acknowledge();
+  Timer2Timer();
+  EXPECT_EQ(sendState.LinkState, LinkConnected);
+  EXPECT_EQ(host.lastPercent, 100);
+}
+
+TEST_F(LinkSessionTest, GoodbyeOnCloseOnlyWhenConnected) {
+  LinkFormCloseQuery();
+  EXPECT_TRUE(port.writes.empty());
+  ConnectAndDownload();
+  LinkFormCloseQuery();
+  EXPECT_EQ(TakeWrites(), Request(CmdWrite, LinkControlAddress, {LinkGoodbye, 0}));
+}
+
+TEST_F(LinkSessionTest, DisconnectSaysGoodbyeAndStopsTheTimers) {
+  ConnectAndDownload();
+  LinkDisconnect();
+  EXPECT_EQ(TakeWrites(), Request(CmdWrite, LinkControlAddress, {LinkGoodbye, 0}));
+  EXPECT_EQ(linkTexts.LinkLabel, "设备未连接");
+  EXPECT_FALSE(sessionState.HoldTimerOn);
+  EXPECT_EQ(sendState.LinkState, 0);
+}
+
+TEST_F(LinkSessionTest, ProgressRoundsHalvesToEven) {
+  sessionState.TransferLast = 8;
+  const std::pair<int, int> cases[] = {{0, 0}, {1, 12}, {3, 38}, {5, 62}, {8, 100}};
+  for (auto [step, percent] : cases) {
+    sessionState.TransferStep = static_cast<std::uint8_t>(step);
+    EXPECT_EQ(TransferPercent(), percent) << step;
+  }
+}
+
+}  // namespace
