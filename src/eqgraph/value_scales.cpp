@@ -76,8 +76,8 @@ constexpr std::array<std::string_view, AttackSteps> AttackScale{
 
 namespace {
 
-// The tables' texts are plain decimals ("1020.0", "0.40"); digits over a power of ten divides
-// exactly as the reading of the text would round.
+// The tables' texts are plain decimals ("1020.0", "0.40"). Their digits as a whole number divided
+// by a power of ten give the double nearest the text, as reading it would.
 constexpr double ReadDecimal(std::string_view text) {
   double digits = 0;
   double scale = 1;

@@ -46,7 +46,7 @@ int ModeLastColumn(int channel) { return ChannelParamCount[channel] + (channel =
 
 std::int32_t ModeChecksum(std::int64_t sum) { return static_cast<std::int32_t>((0 - static_cast<std::uint64_t>(sum)) & 0xFF); }
 
-ModeFileContent ModeFileContentOf(const decltype(ParamImage::DeviceTable)& table) {
+ModeFileContent ModeFileContentOf(const DeviceTableCells& table) {
   ModeFileContent content;
   for (int channel = 0; channel <= ModeFileLastChannel; ++channel)
     for (int column = 0; column <= ModeLastColumn(channel); ++column)

@@ -88,8 +88,10 @@ int ModeLastColumn(int channel);
 // taken as (-S) mod 256 for any sum.
 std::int32_t ModeChecksum(std::int64_t sum);
 
+using DeviceTableCells = decltype(ParamImage::DeviceTable);
+
 // What a save writes: channels 0..8, columns 0..ModeLastColumn, in order.
-ModeFileContent ModeFileContentOf(const decltype(ParamImage::DeviceTable)& table);
+ModeFileContent ModeFileContentOf(const DeviceTableCells& table);
 
 // The bytes of a file with this content; the count and checksum lines are computed.
 std::string EncodeModeFile(const ModeFileContent& content);

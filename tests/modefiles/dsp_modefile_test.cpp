@@ -31,7 +31,7 @@ class DspModefileTest : public ::testing::Test {
 };
 
 ModeFileContent Varied() {
-  decltype(ParamImage::DeviceTable) table{};
+  DeviceTableCells table{};
   for (int c = 0; c <= 8; ++c)
     for (int j = 0; j <= ModeLastColumn(c); ++j) table[c][j] = (c * 3001 + j * 17) % 65536;
   return ModeFileContentOf(table);

@@ -11,7 +11,7 @@
 namespace {
 
 using Lines = std::vector<std::string>;
-using Table = decltype(ParamImage::DeviceTable);
+using Table = DeviceTableCells;
 
 std::string Bytes(const Lines& plain) {
   std::string bytes;

@@ -11,7 +11,7 @@
 namespace {
 
 namespace fs = std::filesystem;
-using Table = decltype(ParamImage::DeviceTable);
+using Table = DeviceTableCells;
 
 class ModeLibraryTest : public ::testing::Test {
  protected:
