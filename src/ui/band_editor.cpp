@@ -16,7 +16,7 @@ constexpr int Gap = 2;
 constexpr int Left = 5;
 constexpr int EditHeight = 19;
 constexpr int SpinWidth = 12;
-constexpr int ScaleWidth = 28;  // the gain column's scale labels left of its slider
+constexpr int ScaleWidth = 30;  // the gain column's scale labels left of its slider
 
 struct Column {
   const char* caption;
@@ -75,13 +75,12 @@ Panel* BuildBandEditor(int height, QWidget* parent) {
       const int first = sliderTop + 5, last = sliderBottom - 5;
       for (int k = 0; k < 7; ++k) {
         const int y = first + (last - first) * k / 6;
-        SmallLabel(QString::fromUtf8(GainScale[k]), QRect(x - 2, y - 7, ScaleWidth, 14), Qt::AlignRight | Qt::AlignVCenter,
+        SmallLabel(QString::fromUtf8(GainScale[k]), QRect(x, y - 6, ScaleWidth, 12), Qt::AlignRight | Qt::AlignVCenter,
                    group);
       }
     } else {
-      SmallLabel(QString::fromUtf8(c.top), QRect(x - Gap, endTop, ColumnWidth + 2 * Gap, 14), Qt::AlignCenter, group);
-      SmallLabel(QString::fromUtf8(c.bottom), QRect(x - Gap, sliderBottom + 1, ColumnWidth + 2 * Gap, 14),
-                 Qt::AlignCenter, group);
+      SmallLabel(QString::fromUtf8(c.top), QRect(x, endTop, ColumnWidth, 14), Qt::AlignCenter, group);
+      SmallLabel(QString::fromUtf8(c.bottom), QRect(x, sliderBottom + 1, ColumnWidth, 14), Qt::AlignCenter, group);
     }
 
     auto* edit = NewControl<Edit>(group, c.edit);

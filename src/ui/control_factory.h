@@ -12,6 +12,7 @@ T* NewControl(QWidget* parent, const QString& name, Args&&... args) {
   T* control = new T(std::forward<Args>(args)...);
   control->setParent(parent);
   control->setObjectName(name);
+  control->adjustSize();  // not the size of a window, which it was until it had a parent
   return control;
 }
 

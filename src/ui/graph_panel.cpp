@@ -30,6 +30,7 @@ void BuildPlotArea(Panel& area) {
   readout->setFont(theme::UiFont(12, true));
   readout->SetFontColor(QColor(199, 255, 255));
   readout->setAlignment(Qt::AlignCenter);
+  readout->resize(110, 48);  // three lines: gain, Q and frequency; the graph places it by its handle
 
   auto* pass = NewControl<Label>(&area, "EQPassLabel", QStringLiteral("EQ PASS"));
   pass->setFont(theme::UiFont(14, true));
