@@ -1,5 +1,7 @@
 #include "button_looks.h"
 
+#include <optional>
+
 #include "bmp_button.h"
 #include "theme.h"
 
@@ -12,43 +14,39 @@ void Size(BmpButton& button, QSize size) {
   button.resize(size);
 }
 
+// Which look each picture of a rounded button gets; a picture without a look stays empty.
+struct Looks {
+  std::optional<Look> up{}, down{}, disabled{}, stayDown{}, hot{};
+};
+
+void Dress(BmpButton& button, QSize size, const Looks& looks, const QColor& caption = CaptionDark) {
+  Size(button, size);
+  const auto picture = [&](const std::optional<Look>& look) { return look ? ButtonPicture(size, *look) : QPixmap(); };
+  button.SetUp(picture(looks.up));
+  button.SetDown(picture(looks.down));
+  button.SetDisabled(picture(looks.disabled));
+  button.SetStayDown(picture(looks.stayDown));
+  button.SetHot(picture(looks.hot));
+  button.SetCaptionColor(caption);
+}
+
 }  // namespace
 
 void LookCommand(BmpButton& button, int width) {
-  const QSize size(width, ButtonHeight);
-  Size(button, size);
-  button.SetUp(ButtonPicture(size, Look::Off));
-  button.SetDown(ButtonPicture(size, Look::Pressed));
-  button.SetHot(ButtonPicture(size, Look::Hover));
-  button.SetDisabled(ButtonPicture(size, Look::Greyed));
-  button.SetCaptionColor(CaptionDark);
+  Dress(button, {width, ButtonHeight}, {.up = Look::Off, .down = Look::Pressed, .disabled = Look::Greyed, .hot = Look::Hover});
 }
 
 void LookOnOff(BmpButton& button, int width) {
-  const QSize size(width, ButtonHeight);
-  Size(button, size);
-  button.SetUp(ButtonPicture(size, Look::Off));
-  button.SetDown(ButtonPicture(size, Look::Lit));
-  button.SetDisabled(ButtonPicture(size, Look::Off));
-  button.SetCaptionColor(CaptionDark);
+  Dress(button, {width, ButtonHeight}, {.up = Look::Off, .down = Look::Lit, .disabled = Look::Off});
 }
 
 void LookSingDisco(BmpButton& button, int width) {
-  const QSize size(width, ButtonHeight);
-  Size(button, size);
-  button.SetUp(ButtonPicture(size, Look::Off));
-  button.SetDown(ButtonPicture(size, Look::Lit));
-  button.SetStayDown(ButtonPicture(size, Look::Off));
-  button.SetDisabled(ButtonPicture(size, Look::Greyed));
-  button.SetCaptionColor(CaptionDark);
+  Dress(button, {width, ButtonHeight},
+        {.up = Look::Off, .down = Look::Lit, .disabled = Look::Greyed, .stayDown = Look::Off});
 }
 
 void LookPage(BmpButton& button) {
-  Size(button, PageButtonSize);
-  button.SetUp(ButtonPicture(PageButtonSize, Look::Off));
-  button.SetDown(ButtonPicture(PageButtonSize, Look::Selected));
-  button.SetHot(ButtonPicture(PageButtonSize, Look::Hover));
-  button.SetCaptionColor(Qt::black);
+  Dress(button, PageButtonSize, {.up = Look::Off, .down = Look::Selected, .hot = Look::Hover}, Qt::black);
 }
 
 void LookRadio(BmpButton& button, bool pressed) {
@@ -59,13 +57,8 @@ void LookRadio(BmpButton& button, bool pressed) {
 }
 
 void LookPhase(BmpButton& button) {
-  const QSize size(PhaseButtonWidth, PhaseButtonWidth);
-  Size(button, size);
-  button.SetUp(ButtonPicture(size, Look::Off));
-  button.SetDown(ButtonPicture(size, Look::Pressed));
-  button.SetDisabled(ButtonPicture(size, Look::Greyed));
+  Dress(button, {PhaseButtonWidth, PhaseButtonWidth}, {.up = Look::Off, .down = Look::Pressed, .disabled = Look::Greyed});
   button.SetCaption(QStringLiteral("+"));
-  button.SetCaptionColor(CaptionDark);
   button.setFont(theme::UiFont(12, true));
   button.Hint = QStringLiteral("1");
 }

@@ -7,8 +7,6 @@
 class TForm1;
 
 struct LinkHooks {
-  // Creates the hidden link form TForm3 and then the status dialog TForm2, right after TForm1.
-  std::function<void(TForm1&)> CreateLinkForms;
   // First show: fill ComComboBox1 with the system's serial ports and press Connect.
   std::function<void(TForm1&)> ListPortsAndConnect;
   // The main window closes: send the goodbye frame when connected. Closing is never refused.

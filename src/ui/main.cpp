@@ -2,9 +2,16 @@
 
 #include <QApplication>
 
-#include "link_hooks.h"
 #include "main_form.h"
 #include "message_dialogs.h"
+
+namespace {
+
+// Creates the hidden link form TForm3 and then the status dialog TForm2, right after the main window.
+// They come with the link session, which fills this in.
+void CreateLinkForms(TForm1&) {}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
@@ -14,8 +21,7 @@ int main(int argc, char* argv[]) {
   TForm1 form1;
   MessageDialogs messageDialogs(&form1);
   dialogs = &messageDialogs;
-  // The hidden link form TForm3 and the status dialog TForm2 follow the main window.
-  if (linkHooks.CreateLinkForms) linkHooks.CreateLinkForms(form1);
+  CreateLinkForms(form1);
 
   form1.show();
   const int result = QApplication::exec();

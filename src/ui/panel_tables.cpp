@@ -80,33 +80,34 @@ std::vector<RowColumn> MicRows() {
   return {{group, fbe, hpf}};
 }
 
+// The rows the Echo and Reverb columns share: effect and direct levels with phase buttons, then the
+// high- and low-pass frequencies.
+RowColumn EffectColumn(int channel, const std::string& p, const std::string& word, int highPassSlot) {
+  const auto at = [&](int slot) { return MakeAddress(channel, slot); };
+  RowColumn rows;
+  rows.push_back(WithPhase(SliderRow("MIC " + word + " Level：", at(1), p + "EffLevelBar", 100, p + "EffLevelPane", 8, "%"),
+                           p + "EffPhaseBtn", at(0)));
+  rows.push_back(WithPhase(SliderRow("MIC Direct Level：", at(3), p + "DirectLevelBar", 100, p + "DirectLevelPane", 8, "%"),
+                           p + "DirectPhaseBtn", at(2)));
+  rows.push_back(WithSpin(SliderRow(word + " HPF：", at(highPassSlot), p + "HPFreBar", 241, p + "HPFrePane", 13),
+                          p + "HPFreUpDownBtn"));
+  rows.push_back(WithSpin(SliderRow(word + " LPF：", at(highPassSlot + 1), p + "LPFreBar", 194, p + "LPFrePane", 7),
+                          p + "LPFreUpDownBtn"));
+  return rows;
+}
+
 std::vector<RowColumn> EffectRows() {
   const auto echo = [](int slot) { return MakeAddress(3, slot); };
   const auto reverb = [](int slot) { return MakeAddress(4, slot); };
-  RowColumn echoColumn{
-      WithPhase(SliderRow("MIC Echo Level：", echo(1), "EchoEffLevelBar", 100, "EchoEffLevelPane", 8, "%"),
-                "EchoEffPhaseBtn", echo(0)),
-      WithPhase(SliderRow("MIC Direct Level：", echo(3), "EchoDirectLevelBar", 100, "EchoDirectLevelPane", 8, "%"),
-                "EchoDirectPhaseBtn", echo(2)),
-      WithSpin(SliderRow("Echo HPF：", echo(4), "EchoHPFreBar", 241, "EchoHPFrePane", 13), "EchoHPFreUpDownBtn"),
-      WithSpin(SliderRow("Echo LPF：", echo(5), "EchoLPFreBar", 194, "EchoLPFrePane", 7), "EchoLPFreUpDownBtn"),
-      SliderRow("Echo PRE Delay：", echo(6), "EchoPreDelayBar", 125, "EchoPreDelayPane", 11, "ms"),
-      SliderRow("Echo Delay Time：", echo(7), "EchoTimeBar", 250, "EchoTimePane", 11, "ms"),
-      SliderRow("Echo Repeat：", echo(8), "EchoRepeatBar", 90, "EchoRepeatPane", 8, "%"),
-      SliderRow("Echo R CH PRE Delay：", echo(10), "EchoRPreDelayBar", 50, "EchoRPreDelayPane", 8, "%"),
-      SliderRow("Echo R CH Delay Time：", echo(9), "EchoRTimeBar", 100, "EchoRTimePane", 10, "%"),
-  };
-  RowColumn reverbColumn{
-      WithPhase(SliderRow("MIC Reverb Level：", reverb(1), "RvbEffLevelBar", 100, "RvbEffLevelPane", 8, "%"),
-                "RvbEffPhaseBtn", reverb(0)),
-      WithPhase(SliderRow("MIC Direct Level：", reverb(3), "RvbDirectLevelBar", 100, "RvbDirectLevelPane", 8, "%"),
-                "RvbDirectPhaseBtn", reverb(2)),
-      WithSpin(SliderRow("Reverb HPF：", reverb(6), "RvbHPFreBar", 241, "RvbHPFrePane", 13), "RvbHPFreUpDownBtn"),
-      WithSpin(SliderRow("Reverb LPF：", reverb(7), "RvbLPFreBar", 194, "RvbLPFrePane", 7), "RvbLPFreUpDownBtn"),
-      SliderRow("Reverb PRE Delay：", reverb(5), "RvbPreDelayBar", 100, "RvbPreDelayPane", 11, "ms"),
-      SliderRow("Reverb Time：", reverb(4), "RvbTimeBar", 80, "RvbTimePane", 12, "ms"),
-  };
-  return {echoColumn, reverbColumn};
+  std::vector<RowColumn> columns{EffectColumn(3, "Echo", "Echo", 4), EffectColumn(4, "Rvb", "Reverb", 6)};
+  columns[0].push_back(SliderRow("Echo PRE Delay：", echo(6), "EchoPreDelayBar", 125, "EchoPreDelayPane", 11, "ms"));
+  columns[0].push_back(SliderRow("Echo Delay Time：", echo(7), "EchoTimeBar", 250, "EchoTimePane", 11, "ms"));
+  columns[0].push_back(SliderRow("Echo Repeat：", echo(8), "EchoRepeatBar", 90, "EchoRepeatPane", 8, "%"));
+  columns[0].push_back(SliderRow("Echo R CH PRE Delay：", echo(10), "EchoRPreDelayBar", 50, "EchoRPreDelayPane", 8, "%"));
+  columns[0].push_back(SliderRow("Echo R CH Delay Time：", echo(9), "EchoRTimeBar", 100, "EchoRTimePane", 10, "%"));
+  columns[1].push_back(SliderRow("Reverb PRE Delay：", reverb(5), "RvbPreDelayBar", 100, "RvbPreDelayPane", 11, "ms"));
+  columns[1].push_back(SliderRow("Reverb Time：", reverb(4), "RvbTimeBar", 80, "RvbTimePane", 12, "ms"));
+  return columns;
 }
 
 // The output pages share one scheme: mix levels with phase buttons, the limiter, the filters, the

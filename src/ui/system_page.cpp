@@ -74,6 +74,23 @@ BmpButton* Command(QWidget* parent, const char* name, const char* caption, int w
   return button;
 }
 
+struct CommandSpec {
+  const char* name;
+  const char* caption;
+  int width;
+};
+
+// Command buttons side by side, from the left.
+QWidget* CommandStrip(QWidget* parent, std::initializer_list<CommandSpec> commands) {
+  auto* strip = new QWidget(parent);
+  auto* layout = new QHBoxLayout(strip);
+  layout->setContentsMargins(0, 2, 0, 2);
+  layout->setSpacing(10);
+  for (const CommandSpec& c : commands) layout->addWidget(Command(strip, c.name, c.caption, c.width));
+  layout->addStretch(1);
+  return strip;
+}
+
 void PasswordChange(Form& form, const char* heading, const std::array<const char*, 3>& names, int length,
                     bool oldMasked) {
   form.Heading(heading);
@@ -126,15 +143,9 @@ Panel* PresetPanel(QWidget* parent) {
   form.Field("Mode Name：", name);
   auto* current = NewControl<Label>(form.panel, "CurrentModeLabel", QString::fromUtf8("（Current Mode：1 ）"));
   form.Span(current);
-  auto* buttons = new QWidget(form.panel);
-  auto* buttonLayout = new QHBoxLayout(buttons);
-  buttonLayout->setContentsMargins(0, 4, 0, 0);
-  buttonLayout->setSpacing(10);
-  buttonLayout->addWidget(Command(buttons, "RzBmpButton121", "Call Equipment Mode", 150));
-  auto* save = Command(buttons, "RzBmpButton138", "Save Equipment Mode", 150);
-  save->setEnabled(false);
-  buttonLayout->addWidget(save);
-  buttonLayout->addStretch(1);
+  QWidget* buttons = CommandStrip(
+      form.panel, {{"RzBmpButton121", "Call Equipment Mode", 150}, {"RzBmpButton138", "Save Equipment Mode", 150}});
+  buttons->findChild<QWidget*>(QStringLiteral("RzBmpButton138"))->setEnabled(false);
   form.Span(buttons);
   form.End();
   return form.panel;
@@ -166,14 +177,8 @@ Panel* ModeFilePanel(QWidget* parent) {
   auto* name = NewControl<Edit>(form.panel, "FileEdit");
   name->setFixedHeight(FieldHeight);
   form.Span(name);
-  auto* buttons = new QWidget(form.panel);
-  auto* buttonLayout = new QHBoxLayout(buttons);
-  buttonLayout->setContentsMargins(0, 0, 0, 0);
-  buttonLayout->setSpacing(10);
-  buttonLayout->addWidget(Command(buttons, "RzBmpButton120", "Save date in PC", 150));
-  buttonLayout->addWidget(Command(buttons, "RzBmpButton119", "Upload date to Equipment", 170));
-  buttonLayout->addStretch(1);
-  form.Span(buttons);
+  form.Span(CommandStrip(form.panel,
+                         {{"RzBmpButton120", "Save date in PC", 150}, {"RzBmpButton119", "Upload date to Equipment", 170}}));
   auto* list = new ValueList(QStringLiteral("      Number"), QString::fromUtf8("                   （Computer）Date Name"),
                              form.panel);
   list->setObjectName(QStringLiteral("ValueListEditor1"));

@@ -41,8 +41,11 @@ int main(int argc, char* argv[]) {
     const QString caption = QString::fromUtf8(Pages[page].buttonCaption).simplified().replace(' ', '-').toLower();
     saved &= Save(form, folder, QStringLiteral("page-%1-%2").arg(page + 1).arg(caption));
   }
-  // The System page as the key lock leaves it: the lock panel on show.
+  // The System page as the key lock leaves it: the lock panel on show, the page bar and the pages
+  // greyed until the right password is typed.
   form.Control<QWidget>("FirstCheckGrop")->show();
+  form.Control<QWidget>("TopTileGrop")->setEnabled(false);
+  form.Control<QWidget>("FormPageItem")->setEnabled(false);
   saved &= Save(form, folder, QStringLiteral("page-8-system-locked"));
   return saved ? 0 : 1;
 }

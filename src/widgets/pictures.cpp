@@ -26,10 +26,28 @@ LookColours ColoursOf(Look look) {
   return {};
 }
 
-QPainter& Prepare(QPainter& painter) {
-  painter.setRenderHint(QPainter::Antialiasing);
-  return painter;
-}
+// A picture being drawn: the pixmap, an anti-aliased painter on it, and its outline set in by half a
+// pixel so that one-pixel lines fall on whole pixels.
+class Drawing {
+ public:
+  Drawing(QSize size, qreal ratio)
+      : picture_(NewPicture(size, ratio)),
+        painter(&picture_),
+        frame(QRectF(QPointF(0, 0), QSizeF(size)).adjusted(0.5, 0.5, -0.5, -0.5)) {
+    painter.setRenderHint(QPainter::Antialiasing);
+  }
+  QPixmap Done() {
+    painter.end();
+    return picture_;
+  }
+
+ private:
+  QPixmap picture_;
+
+ public:
+  QPainter painter;
+  const QRectF frame;
+};
 
 }  // namespace
 
@@ -42,11 +60,10 @@ QPixmap NewPicture(QSize size, qreal ratio) {
 }
 
 QPixmap ButtonPicture(QSize size, Look look, qreal ratio) {
-  QPixmap picture = NewPicture(size, ratio);
-  QPainter painter(&picture);
-  Prepare(painter);
+  Drawing drawing(size, ratio);
+  QPainter& painter = drawing.painter;
   const LookColours c = ColoursOf(look);
-  const QRectF r = QRectF(QPointF(0, 0), QSizeF(size)).adjusted(0.5, 0.5, -0.5, -0.5);
+  const QRectF& r = drawing.frame;
   const qreal radius = qMin<qreal>(6.0, r.height() / 2.0);
   QLinearGradient fill(r.topLeft(), r.bottomLeft());
   fill.setColorAt(0, c.top);
@@ -62,14 +79,13 @@ QPixmap ButtonPicture(QSize size, Look look, qreal ratio) {
     const QRectF upper = r.adjusted(1.5, 1.5, -1.5, -r.height() / 2.0);
     painter.drawRoundedRect(upper, radius - 1, radius - 1);
   }
-  return picture;
+  return drawing.Done();
 }
 
 QPixmap RadioPicture(bool on, bool enabled, qreal ratio) {
-  QPixmap picture = NewPicture(RadioSize, ratio);
-  QPainter painter(&picture);
-  Prepare(painter);
-  const QRectF r(0.5, 0.5, RadioSize.width() - 1.0, RadioSize.height() - 1.0);
+  Drawing drawing(RadioSize, ratio);
+  QPainter& painter = drawing.painter;
+  const QRectF& r = drawing.frame;
   painter.setPen(QPen(enabled ? QColor(210, 226, 255) : QColor(128, 138, 160), 1.2));
   painter.setBrush(enabled ? QColor(8, 24, 64) : QColor(48, 56, 76));
   painter.drawEllipse(r);
@@ -81,14 +97,13 @@ QPixmap RadioPicture(bool on, bool enabled, qreal ratio) {
     painter.setBrush(dot);
     painter.drawEllipse(r.center(), 3.6, 3.6);
   }
-  return picture;
+  return drawing.Done();
 }
 
 QPixmap ModePicture(int mode, bool on, qreal ratio) {
-  QPixmap picture = NewPicture(ModeImageSize, ratio);
-  QPainter painter(&picture);
-  Prepare(painter);
-  const QRectF r(0.5, 0.5, ModeImageSize.width() - 1.0, ModeImageSize.height() - 1.0);
+  Drawing drawing(ModeImageSize, ratio);
+  QPainter& painter = drawing.painter;
+  const QRectF& r = drawing.frame;
   painter.setPen(QPen(on ? QColor(120, 210, 255) : QColor(70, 90, 130), 1));
   painter.setBrush(on ? QColor(10, 70, 150) : QColor(8, 22, 58));
   painter.drawRoundedRect(r, 3, 3);
@@ -121,13 +136,12 @@ QPixmap ModePicture(int mode, bool on, qreal ratio) {
                       Qt::RoundJoin));
   painter.setBrush(Qt::NoBrush);
   painter.drawPath(curve);
-  return picture;
+  return drawing.Done();
 }
 
 QPixmap BandHandlePicture(qreal ratio) {
-  QPixmap picture = NewPicture(BandHandleSize, ratio);
-  QPainter painter(&picture);
-  Prepare(painter);
+  Drawing drawing(BandHandleSize, ratio);
+  QPainter& painter = drawing.painter;
   const QRectF r(1, 1, BandHandleSize.width() - 2.0, BandHandleSize.height() - 2.0);
   QRadialGradient fill(r.center(), r.width() / 2.0, r.center() - QPointF(2, 2));
   fill.setColorAt(0, QColor(255, 255, 255));
@@ -136,13 +150,12 @@ QPixmap BandHandlePicture(qreal ratio) {
   painter.setPen(QPen(QColor(255, 255, 255), 1.2));
   painter.setBrush(fill);
   painter.drawEllipse(r);
-  return picture;
+  return drawing.Done();
 }
 
 QPixmap FilterHandlePicture(bool lowPass, qreal ratio) {
-  QPixmap picture = NewPicture(FilterHandleSize, ratio);
-  QPainter painter(&picture);
-  Prepare(painter);
+  Drawing drawing(FilterHandleSize, ratio);
+  QPainter& painter = drawing.painter;
   const QRectF r(1.5, 1.5, FilterHandleSize.width() - 3.0, FilterHandleSize.height() - 3.0);
   painter.setPen(QPen(QColor(255, 255, 255), 1.4));
   painter.setBrush(QColor(255, 150, 30, 200));
@@ -150,12 +163,13 @@ QPixmap FilterHandlePicture(bool lowPass, qreal ratio) {
   painter.setPen(Qt::white);
   painter.setFont(theme::UiFont(10, true));
   painter.drawText(r, Qt::AlignCenter, lowPass ? QStringLiteral("LP") : QStringLiteral("HP"));
-  return picture;
+  return drawing.Done();
 }
 
 QPixmap TitlePicture(QSize size, qreal ratio) {
-  QPixmap picture = NewPicture(size, ratio);
-  QPainter painter(&picture);
+  Drawing drawing(size, ratio);
+  QPainter& painter = drawing.painter;
+  painter.setRenderHint(QPainter::Antialiasing, false);
   const QRectF r(QPointF(0, 0), QSizeF(size));
   QLinearGradient fill(r.topLeft(), r.bottomLeft());
   fill.setColorAt(0, QColor(34, 86, 196));
@@ -166,14 +180,13 @@ QPixmap TitlePicture(QSize size, qreal ratio) {
   glow.setColorAt(0, QColor(120, 200, 255, 90));
   glow.setColorAt(0.5, QColor(120, 200, 255, 0));
   painter.fillRect(r, glow);
-  return picture;
+  return drawing.Done();
 }
 
 QPixmap WindowButtonPicture(WindowGlyph glyph, Look look, qreal ratio) {
-  QPixmap picture = NewPicture(WindowButtonSize, ratio);
-  QPainter painter(&picture);
-  Prepare(painter);
-  const QRectF r(0.5, 0.5, WindowButtonSize.width() - 1.0, WindowButtonSize.height() - 1.0);
+  Drawing drawing(WindowButtonSize, ratio);
+  QPainter& painter = drawing.painter;
+  const QRectF& r = drawing.frame;
   QColor back(255, 255, 255, 0);
   if (look == Look::Hover) back = glyph == WindowGlyph::Close ? QColor(220, 50, 50) : QColor(255, 255, 255, 50);
   if (look == Look::Pressed) back = glyph == WindowGlyph::Close ? QColor(170, 30, 30) : QColor(0, 0, 0, 70);
@@ -198,7 +211,7 @@ QPixmap WindowButtonPicture(WindowGlyph glyph, Look look, qreal ratio) {
       painter.drawLine(QPointF(c.x() - 4.5, c.y() + 4.5), QPointF(c.x() + 4.5, c.y() - 4.5));
       break;
   }
-  return picture;
+  return drawing.Done();
 }
 
 QSize ThumbSize(Qt::Orientation orientation) {
@@ -207,10 +220,9 @@ QSize ThumbSize(Qt::Orientation orientation) {
 
 QPixmap ThumbPicture(Qt::Orientation orientation, const QColor& accent, bool enabled, qreal ratio) {
   const QSize size = ThumbSize(orientation);
-  QPixmap picture = NewPicture(size, ratio);
-  QPainter painter(&picture);
-  Prepare(painter);
-  const QRectF r = QRectF(QPointF(0, 0), QSizeF(size)).adjusted(0.5, 0.5, -0.5, -0.5);
+  Drawing drawing(size, ratio);
+  QPainter& painter = drawing.painter;
+  const QRectF& r = drawing.frame;
   const QColor base = enabled ? accent : QColor(130, 136, 150);
   QLinearGradient fill(r.topLeft(), orientation == Qt::Horizontal ? r.topRight() : r.bottomLeft());
   fill.setColorAt(0, base.lighter(160));
@@ -225,5 +237,5 @@ QPixmap ThumbPicture(Qt::Orientation orientation, const QColor& accent, bool ena
     painter.drawLine(QPointF(c.x(), r.top() + 4), QPointF(c.x(), r.bottom() - 4));
   else
     painter.drawLine(QPointF(r.left() + 4, c.y()), QPointF(r.right() - 4, c.y()));
-  return picture;
+  return drawing.Done();
 }
