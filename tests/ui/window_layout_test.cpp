@@ -128,6 +128,9 @@ TEST_P(WindowLayoutTest, EveryPageIsLaidOutCleanly) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(DesignSizeAndLarge, WindowLayoutTest, ::testing::Values(QSize(), QSize(1920, 1040)));
+INSTANTIATE_TEST_SUITE_P(Sizes, WindowLayoutTest, ::testing::Values(QSize(), QSize(1920, 1040)),
+                         [](const ::testing::TestParamInfo<QSize>& size) {
+                           return size.param.isEmpty() ? std::string("DesignSize") : std::string("LargeScreen");
+                         });
 
 }  // namespace
