@@ -88,8 +88,8 @@ QWidget* PaneBox(const PageRow& row, int boxWidth, QWidget* parent) {
   return box;
 }
 
-BmpButton* NewButton(const RowButton& spec, RowType type, int index, QWidget* parent) {
-  auto* button = NewControl<BmpButton>(parent, spec.name);
+BmpButton* NewButton(const RowButton& entry, RowType type, int index, QWidget* parent) {
+  auto* button = NewControl<BmpButton>(parent, entry.name);
   switch (type) {
     case RowType::Radio:
     case RowType::Choice:  // the hidden radio buttons beside a list
@@ -98,12 +98,12 @@ BmpButton* NewButton(const RowButton& spec, RowType type, int index, QWidget* pa
       break;
     case RowType::Pair:
       LookOnOff(*button, PairWidth);
-      button->SetCaption(Text(spec.caption));
+      button->SetCaption(Text(entry.caption));
       button->Hint = QString::number(index);
       break;
     default:
       LookOnOff(*button, ToggleWidth);
-      button->SetCaption(Text(spec.caption));
+      button->SetCaption(Text(entry.caption));
       button->Hint = QStringLiteral("0");
       break;
   }

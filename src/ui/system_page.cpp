@@ -74,19 +74,19 @@ BmpButton* Command(QWidget* parent, const char* name, const char* caption, int w
   return button;
 }
 
-struct CommandSpec {
+struct CommandEntry {
   const char* name;
   const char* caption;
   int width;
 };
 
 // Command buttons side by side, from the left.
-QWidget* CommandStrip(QWidget* parent, std::initializer_list<CommandSpec> commands) {
+QWidget* CommandStrip(QWidget* parent, std::initializer_list<CommandEntry> commands) {
   auto* strip = new QWidget(parent);
   auto* layout = new QHBoxLayout(strip);
   layout->setContentsMargins(0, 2, 0, 2);
   layout->setSpacing(10);
-  for (const CommandSpec& c : commands) layout->addWidget(Command(strip, c.name, c.caption, c.width));
+  for (const CommandEntry& c : commands) layout->addWidget(Command(strip, c.name, c.caption, c.width));
   layout->addStretch(1);
   return strip;
 }
