@@ -26,4 +26,4 @@ T* NewControl(QWidget* parent, const char* name, Args&&... args) {
   return NewControl<T>(parent, QString::fromUtf8(name), std::forward<Args>(args)...);
 }
 
-inline QString Text(const std::string& text) { return QString::fromStdString(text); }
+inline QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }

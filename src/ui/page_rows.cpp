@@ -26,7 +26,7 @@ constexpr int ListWidth = 100;
 const QString DesignReadout = QStringLiteral("--");
 
 Label* Caption(const std::string& text, QWidget* parent) {
-  auto* label = new Label(Text(text), parent);
+  auto* label = new Label(FromUtf8(text), parent);
   label->setFixedHeight(RowHeight);
   label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   return label;
@@ -36,7 +36,7 @@ TrackBar* NewSlider(const PageRow& row, QWidget* parent) {
   auto* slider = NewControl<TrackBar>(parent, row.slider, Qt::Horizontal);
   slider->SetMax(row.max);
   slider->SetPosition(row.design);
-  slider->Hint = Text(row.sliderHint);
+  slider->Hint = FromUtf8(row.sliderHint);
   slider->setEnabled(!row.disabled);
   slider->setMinimumWidth(60);
   return slider;
@@ -98,12 +98,12 @@ BmpButton* NewButton(const RowButton& entry, RowType type, int index, QWidget* p
       break;
     case RowType::Pair:
       LookOnOff(*button, PairWidth);
-      button->SetCaption(Text(entry.caption));
+      button->SetCaption(FromUtf8(entry.caption));
       button->Hint = QString::number(index);
       break;
     default:
       LookOnOff(*button, ToggleWidth);
-      button->SetCaption(Text(entry.caption));
+      button->SetCaption(FromUtf8(entry.caption));
       button->Hint = QStringLiteral("0");
       break;
   }
@@ -122,7 +122,7 @@ QWidget* BuildButtonStrip(const PageRow& row, QWidget* parent) {
     layout->addWidget(button);
     if (row.type == RowType::Radio) {
       // The radio's caption beside it; clicking the caption clicks the radio.
-      auto* caption = new Label(Text(row.buttons[i].caption), strip);
+      auto* caption = new Label(FromUtf8(row.buttons[i].caption), strip);
       caption->OnClick = [button](Label&) { button->Click(); };
       layout->addWidget(caption);
       layout->addSpacing(2);
@@ -147,7 +147,7 @@ QWidget* ListBox(const PageRow& row, QWidget* parent) {
   }
   auto* list = NewControl<ComboBox>(holder, row.list);
   QStringList items;
-  for (const std::string& item : row.items) items << Text(item);
+  for (const std::string& item : row.items) items << FromUtf8(item);
   list->SetItems(items);
   list->SetItemIndex(0);
   list->setFixedHeight(RowHeight);

@@ -26,8 +26,8 @@ constexpr int FieldWidth = 120;
 constexpr int FieldHeight = 22;
 
 // A panel with a grid of caption and field columns; headings and wide parts span both.
-struct Form {
-  explicit Form(Panel* panel) : panel(panel), grid(new QGridLayout(panel)) {
+struct FieldGrid {
+  explicit FieldGrid(Panel* panel) : panel(panel), grid(new QGridLayout(panel)) {
     grid->setContentsMargins(12, 8 + panel->CaptionHeight(), 12, 10);
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(6);
@@ -91,7 +91,7 @@ QWidget* CommandStrip(QWidget* parent, std::initializer_list<CommandEntry> comma
   return strip;
 }
 
-void PasswordChange(Form& form, const char* heading, const std::array<const char*, 3>& names, int length,
+void PasswordChange(FieldGrid& form, const char* heading, const std::array<const char*, 3>& names, int length,
                     bool oldMasked) {
   form.Heading(heading);
   form.Field("Old Password：", PasswordField(form.panel, names[0], length, oldMasked));
@@ -100,7 +100,7 @@ void PasswordChange(Form& form, const char* heading, const std::array<const char
 }
 
 Panel* SystemPasswordPanel(QWidget* parent) {
-  Form form(NewControl<Panel>(parent, "CurvyPanel22"));
+  FieldGrid form(NewControl<Panel>(parent, "CurvyPanel22"));
   form.Field("System Password：", PasswordField(form.panel, "SysPassEdit", 6, true),
              Command(form.panel, "RzBmpButton118", "OK", 60));
   const PageRow& level = SystemRadioRows()[0];
@@ -119,7 +119,7 @@ Panel* SystemPasswordPanel(QWidget* parent) {
 }
 
 Panel* KeyLockPanel(QWidget* parent) {
-  Form form(NewControl<Panel>(parent, "CurvyPanel19"));
+  FieldGrid form(NewControl<Panel>(parent, "CurvyPanel19"));
   const PageRow& lock = SystemRadioRows()[1];
   form.Caption(lock.caption.c_str())->setFont(theme::UiFont(12, true));
   form.grid->addWidget(BuildButtonStrip(lock, form.panel), form.row++, 1, 1, 2);
@@ -129,7 +129,7 @@ Panel* KeyLockPanel(QWidget* parent) {
 }
 
 Panel* PresetPanel(QWidget* parent) {
-  Form form(NewControl<Panel>(parent, "CurvyPanel20", QStringLiteral("Equipment Mode Management")));
+  FieldGrid form(NewControl<Panel>(parent, "CurvyPanel20", QStringLiteral("Equipment Mode Management")));
   auto* presets = NewControl<ComboBox>(form.panel, "SysModeBox");
   QStringList items;
   for (int k = 1; k <= 16; ++k) items << QStringLiteral("%1-").arg(k);
@@ -152,14 +152,14 @@ Panel* PresetPanel(QWidget* parent) {
 }
 
 Panel* VolumePanel(QWidget* parent) {
-  Form form(NewControl<Panel>(parent, "RzGroupBox4", QStringLiteral("Volume Management")));
+  FieldGrid form(NewControl<Panel>(parent, "RzGroupBox4", QStringLiteral("Volume Management")));
   for (const PageRow& row : VolumeManagementRows()) {
     form.Caption(row.caption.c_str());
     auto* slider = NewControl<TrackBar>(form.panel, row.slider, Qt::Horizontal);
     slider->SetAccent(theme::SystemAccent);
     slider->SetMax(row.max);
     slider->SetPosition(row.design);
-    slider->Hint = Text(row.sliderHint);
+    slider->Hint = FromUtf8(row.sliderHint);
     form.grid->addWidget(slider, form.row, 1, 1, 2);
     auto* pane = NewControl<StatusPane>(form.panel, row.pane);
     pane->Hint = QString::number(row.kind);
@@ -173,7 +173,7 @@ Panel* VolumePanel(QWidget* parent) {
 }
 
 Panel* ModeFilePanel(QWidget* parent) {
-  Form form(NewControl<Panel>(parent, "CurvyPanel23", QStringLiteral("Computer Data Backup Mnagement")));
+  FieldGrid form(NewControl<Panel>(parent, "CurvyPanel23", QStringLiteral("Computer Data Backup Mnagement")));
   auto* name = NewControl<Edit>(form.panel, "FileEdit");
   name->setFixedHeight(FieldHeight);
   form.Span(name);

@@ -24,14 +24,14 @@ QWidget* MasterVolume(const PageRow& row, QWidget* parent) {
   auto* layout = new QHBoxLayout(cell);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(4);
-  auto* caption = new Label(Text(row.caption), cell);
+  auto* caption = new Label(FromUtf8(row.caption), cell);
   caption->setFont(theme::UiFont(12, true));
   layout->addWidget(caption);
   auto* slider = NewControl<TrackBar>(cell, row.slider, Qt::Horizontal);
   slider->SetAccent(theme::SystemAccent);
   slider->SetMax(row.max);
   slider->SetPosition(row.design);
-  slider->Hint = Text(row.sliderHint);
+  slider->Hint = FromUtf8(row.sliderHint);
   slider->setMinimumWidth(50);
   layout->addWidget(slider, 1);
   auto* pane = NewControl<StatusPane>(cell, row.pane);
