@@ -59,7 +59,7 @@ QString WidestReadout(int kind) {
 // One width for the read-out boxes (pane and spin buttons) of a column, so that they line up.
 int PaneBoxWidth(const RowColumn& rows) {
   const QFontMetrics metrics(ReadoutFont());
-  int width = 0;
+  int width = 40;
   for (const PageRow& row : rows)
     if (row.type == RowType::Slider)
       width = std::max(width, metrics.horizontalAdvance(WidestReadout(row.kind)) + 12 + (row.spin.empty() ? 0 : SpinWidth));
