@@ -1,0 +1,96 @@
+#include "band_editor.h"
+
+#include "control_factory.h"
+#include "edit.h"
+#include "label.h"
+#include "panel.h"
+#include "spin_buttons.h"
+#include "theme.h"
+#include "track_bar.h"
+#include "window_metrics.h"
+
+namespace {
+
+constexpr int ColumnWidth = 52;
+constexpr int Gap = 2;
+constexpr int Left = 5;
+constexpr int EditHeight = 19;
+constexpr int SpinWidth = 12;
+constexpr int ScaleWidth = 30;  // the gain column's scale labels left of its slider
+
+struct Column {
+  const char* caption;
+  const char* slider;
+  int max;
+  const char* edit;
+  const char* spin;
+  const char* top;     // end labels; the gain column has a scale instead
+  const char* bottom;
+};
+
+const Column Columns[3] = {
+    {"频率", "ComEQFreBar", 361, "ComEQFreEdit", "ComEQFreUpDownBtn", "20600.0Hz", "19.7Hz"},
+    {"增益", "ComEQGainBar", 180, "ComEQGainEdit", "ComEQGainUpDownBtn", nullptr, nullptr},
+    {"Q值", "ComEQQvalueBar", 100, "ComEQQvalueEdit", "ComEQQvalueUpDownBtn", "128.00", "0.40"},
+};
+
+const char* const GainScale[] = {"+24﹣", "+12﹣", "+6 ﹣", " 0 ﹣", "-6 ﹣", "-12﹣", "-18 ﹣"};
+
+Label* SmallLabel(const QString& text, const QRect& at, Qt::Alignment align, QWidget* parent) {
+  auto* label = new Label(text, parent);
+  label->setFont(theme::UiFont(10));
+  label->SetFontColor(theme::DimText);
+  label->setAlignment(align);
+  label->setGeometry(at);
+  return label;
+}
+
+}  // namespace
+
+Panel* BuildBandEditor(int height, QWidget* parent) {
+  auto* group = NewControl<Panel>(parent, "EQCotrolGrop");
+  group->setFixedSize(BandEditorWidth, height);
+
+  auto* title = NewControl<Label>(group, "COMEQlabel", QString::fromUtf8("调节当前EQ段：1"));
+  title->setFont(theme::UiFont(12, true));
+  title->setGeometry(Left + 2, 4, BandEditorWidth - 2 * Left, 18);
+
+  const int captionTop = 24, endTop = 42, sliderTop = 56;
+  const int editTop = height - 6 - EditHeight;
+  const int sliderBottom = editTop - 16;
+  for (int i = 0; i < 3; ++i) {
+    const Column& c = Columns[i];
+    const int x = Left + i * (ColumnWidth + Gap);
+    const bool scaled = c.top == nullptr;
+    SmallLabel(QString::fromUtf8(c.caption), QRect(x, captionTop, ColumnWidth, 16), Qt::AlignCenter, group)
+        ->setFont(theme::UiFont(12, true));
+
+    auto* slider = NewControl<TrackBar>(group, c.slider, Qt::Vertical);
+    slider->SetMax(c.max);
+    slider->SetPosition(1);
+    const int sliderX = scaled ? x + ScaleWidth : x + (ColumnWidth - 22) / 2;
+    slider->setGeometry(sliderX, sliderTop, 22, sliderBottom - sliderTop);
+    if (scaled) {
+      // The scale, top to bottom, spread over the thumb's travel.
+      const int first = sliderTop + 5, last = sliderBottom - 5;
+      for (int k = 0; k < 7; ++k) {
+        const int y = first + (last - first) * k / 6;
+        SmallLabel(QString::fromUtf8(GainScale[k]), QRect(x, y - 6, ScaleWidth, 12), Qt::AlignRight | Qt::AlignVCenter,
+                   group);
+      }
+    } else {
+      SmallLabel(QString::fromUtf8(c.top), QRect(x, endTop, ColumnWidth, 14), Qt::AlignCenter, group);
+      SmallLabel(QString::fromUtf8(c.bottom), QRect(x, sliderBottom + 1, ColumnWidth, 14), Qt::AlignCenter, group);
+    }
+
+    auto* edit = NewControl<Edit>(group, c.edit);
+    edit->setReadOnly(true);
+    edit->setFont(theme::UiFont(11));
+    edit->setAlignment(Qt::AlignCenter);
+    edit->setTextMargins(0, 0, 0, 0);
+    edit->setGeometry(x, editTop, ColumnWidth - SpinWidth, EditHeight);
+    auto* spin = NewControl<SpinButtons>(group, c.spin);
+    spin->setGeometry(x + ColumnWidth - SpinWidth, editTop, SpinWidth, EditHeight);
+  }
+  return group;
+}

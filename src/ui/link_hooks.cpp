@@ -1,0 +1,3 @@
+#include "link_hooks.h"
+
+LinkHooks linkHooks;

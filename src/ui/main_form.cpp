@@ -1,0 +1,276 @@
+#include "main_form.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLayout>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
+
+#include "band_editor.h"
+#include "bmp_button.h"
+#include "button_looks.h"
+#include "channel_pages.h"
+#include "combo_box.h"
+#include "control_factory.h"
+#include "edit.h"
+#include "graph_panel.h"
+#include "image.h"
+#include "link_hooks.h"
+#include "mode_folders.h"
+#include "page_control.h"
+#include "panel.h"
+#include "panel_tables.h"
+#include "system_page.h"
+#include "theme.h"
+#include "track_bar.h"
+#include "window_bars.h"
+#include "window_metrics.h"
+#include "startup_state.h"
+
+namespace {
+
+constexpr int GraphTimerMs = 15;
+
+QPalette WindowPalette() {
+  QPalette p;
+  p.setColor(QPalette::Window, theme::WindowBlue);
+  p.setColor(QPalette::WindowText, theme::Text);
+  p.setColor(QPalette::Base, theme::EditFill);
+  p.setColor(QPalette::AlternateBase, QColor(236, 241, 250));
+  p.setColor(QPalette::Text, theme::EditText);
+  p.setColor(QPalette::Button, QColor(226, 232, 242));
+  p.setColor(QPalette::ButtonText, theme::EditText);
+  p.setColor(QPalette::Highlight, QColor(10, 84, 196));
+  p.setColor(QPalette::HighlightedText, Qt::white);
+  p.setColor(QPalette::Disabled, QPalette::WindowText, theme::DimText);
+  return p;
+}
+
+}  // namespace
+
+TForm1::TForm1(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QString::fromUtf8(ApplicationTitle));
+  setPalette(WindowPalette());
+  setFont(theme::UiFont(12));
+  resize(ClientWidth + 2 * WindowBorder, ClientHeight + 2 * WindowBorder);
+  BuildControls();
+  WireShellHandlers();
+  PlaceRegions();
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->availableGeometry().center() - rect().center());
+  FormCreate();
+}
+
+void TForm1::BuildControls() {
+  BuildTitleBar(this);
+  BuildPageBar(this);
+
+  auto* pageArea = NewControl<Panel>(this, "RzGroupBox2");
+  pageArea->SetColor(QColor());
+  pageArea->SetBorderColor(QColor());
+  auto* pages = NewControl<PageControl>(pageArea, "FormPageItem");
+  for (const PageInfo& info : Pages) {
+    auto* sheet = NewControl<TabSheet>(pages, info.sheet, QString::fromUtf8(info.sheetCaption));
+    pages->AddPage(sheet);
+  }
+  pages->AddPage(NewControl<TabSheet>(pages, "AdvTabSheet1"));  // the empty ninth sheet, never chosen
+  for (int page = 0; page < SystemPage; ++page) BuildChannelPage(page, *pages->Pages(page));
+  BuildSystemPage(*pages->Pages(SystemPage));
+  pages->SetActivePageIndex(1);
+  BuildBandEditor(ChannelPageHeight, pageArea);
+
+  BuildGraphPanel(this);
+  plot_ = Control<Image>("Image1");
+  BuildLockPanel(this);
+  BuildHiddenControls();
+}
+
+void TForm1::BuildHiddenControls() {
+  auto* example = NewControl<Edit>(this, "Example");
+  example->Hint = QStringLiteral("0");
+  example->SetText(QStringLiteral("0Example"));
+  example->hide();
+
+  auto* exampleButton = NewControl<BmpButton>(this, "ExampleBtn");
+  LookTemplate(*exampleButton, *Control<BmpButton>("SysInput"));
+  exampleButton->hide();
+
+  NewControl<ComboBox>(this, "ComComboBox1")->hide();
+
+  auto* group = NewControl<Panel>(this, "RzGroupBox10");
+  auto* bandSlider = NewControl<TrackBar>(group, "MusEQTrackBar1");
+  bandSlider->SetMax(361);
+  NewControl<BmpButton>(group, "MusEQBmpBtn1");
+  group->hide();
+
+  timer1_ = new QTimer(this);
+  timer1_->setObjectName(QStringLiteral("Timer1"));
+  timer1_->setInterval(GraphTimerMs);
+}
+
+void TForm1::WireShellHandlers() {
+  Control<BmpButton>("RzBmpButton1")->OnClick = [this](BmpButton& b) { RzBmpButton1Click(b); };
+  Control<BmpButton>("RzBmpButton2")->OnClick = [this](BmpButton& b) { RzBmpButton2Click(b); };
+  Control<BmpButton>("RzBmpButton3")->OnClick = [this](BmpButton& b) { RzBmpButton3Click(b); };
+  for (const PageInfo& info : Pages)
+    Control<BmpButton>(info.button)->OnClick = [this](BmpButton& b) { FormTabBtn1Click(b); };
+}
+
+// The regions follow the window on all sides; inside them layouts take over.
+void TForm1::PlaceRegions() {
+  const QRect client = rect().adjusted(WindowBorder, WindowBorder, -WindowBorder, -WindowBorder);
+  const int left = client.left(), top = client.top(), width = client.width(), height = client.height();
+  PlaceTitleBar(this, left, top, width);
+  Control<QWidget>("TopTileGrop")->setGeometry(left, top + PageBarTop, width, PageBarHeight);
+  auto* pageArea = Control<QWidget>("RzGroupBox2");
+  pageArea->setGeometry(left, top + PageAreaTop, width, height - PageAreaTop);
+  Control<QWidget>("FormPageItem")->setGeometry(0, 0, width, height - PageAreaTop);
+  Control<QWidget>("EQCotrolGrop")->move(width - BandEditorWidth - PageMargin, 4);
+  auto* graph = Control<QWidget>("AdvPanel1");
+  graph->setGeometry(left, top + GraphPanelTop, width, height - GraphPanelTop);
+  // Settle the graph panel's layout now, so the plot has its new size before it is rebuilt.
+  graph->layout()->activate();
+  Control<QWidget>("AdvPanel2")->layout()->activate();
+  auto* lock = Control<QWidget>("FirstCheckGrop");
+  lock->move(left + (width - lock->width()) / 2, top + height - 6 - (LockStripHeight + lock->height()) / 2);
+}
+
+// Creation: the graph surface is prepared before the window is first shown.
+void TForm1::FormCreate() {
+  // 1. Double-buffered drawing: every Qt widget paints through a back buffer already.
+  // 2. The graph handles EP1 .. EP15, HPF, LPF carry their position in the handle list in their Tag;
+  //    the list itself (GraphHandles) is filled with the graph.
+  for (int i = 0; i < GraphHandleCount; ++i) {
+    const char* name = i == 15 ? "HPF" : i == 16 ? "LPF" : nullptr;
+    Image* handle = name ? Control<Image>(name) : findChild<Image*>(QStringLiteral("EP%1").arg(i + 1));
+    handle->Tag = i;
+  }
+  // 3. A first plot surface of the plot's size.
+  NewPlotSurface();
+  // 4. The grid and the axis labels.
+  DrawGrid(0);
+}
+
+// First showing: the start-up sequence, each step from the part of the program that provides it.
+void TForm1::FormShow() {
+  // 1. BuildControlTable(): comes with the binding; no-op until then.
+  // 2. ResetEqualisers(20): comes with the binding; no-op until then.
+  // 3. List the serial ports and press Connect; whatever goes wrong here, start-up goes on.
+  try {
+    if (linkHooks.ListPortsAndConnect) linkHooks.ListPortsAndConnect(*this);
+  } catch (...) {
+  }
+  // 4. The mode folders beside the program.
+  MakeModeFolders(std::filesystem::path(QCoreApplication::applicationDirPath().toStdU16String()));
+  // 5. RefreshModeList(): comes with the mode files; no-op until then.
+  // 6. The Music page, with the keyboard focus on its page button.
+  auto* music = Control<BmpButton>(Pages[0].button);
+  FormTabBtn1Click(*music);
+  music->setFocus();
+  // 7. The graph timer; its tick comes with the graph.
+  timer1_->start();
+  // 8.
+  startupState.FormShown = 1;
+}
+
+void TForm1::FormTabBtn1Click(BmpButton& sender) {
+  const int page = sender.Tag;
+  if (page < 0 || page >= PageCount) return;
+  // Steps 1 to 5 (the page's address, the EQ-pass button, the curve colour, the graph and the current
+  // edit) come with the binding and the graph.
+  // 6. The System page has no graph, no band editor and no Auto/Manual and Sing/Disco buttons; only
+  //    Music and the output pages have the latter.
+  const bool system = page == SystemPage;
+  Control<QWidget>("AdvPanel1")->setVisible(!system);
+  Control<QWidget>("EQCotrolGrop")->setVisible(!system);
+  Control<QWidget>("SingleDiscoGrop")->setVisible(page == 0 || (page >= 3 && page <= 6));
+  // 7.
+  Control<PageControl>("FormPageItem")->SetActivePageIndex(page);
+}
+
+void TForm1::RzBmpButton1Click(BmpButton&) {
+  if (isMaximized()) {
+    showNormal();
+    return;
+  }
+  // The window system keeps a maximised window off the task bar, wherever the task bar sits.
+  showMaximized();
+}
+
+void TForm1::RzBmpButton2Click(BmpButton&) {
+  // Posted, so the click finishes before the window goes.
+  QMetaObject::invokeMethod(this, &QWidget::showMinimized, Qt::QueuedConnection);
+}
+
+void TForm1::RzBmpButton3Click(BmpButton&) { close(); }
+
+void TForm1::DrawGrid(int) {
+  // The grid and its axis labels come with the graph; no-op until then.
+}
+
+void TForm1::DrawGraph(int, int) {
+  // The curve and the handles come with the graph; no-op until then.
+}
+
+// A new plot surface of the plot's current size. The plot is black until the grid is drawn on it.
+void TForm1::NewPlotSurface() {
+  QPixmap surface(plot_->size().expandedTo(QSize(1, 1)));
+  surface.fill(theme::GraphArea);
+  plot_->SetPicture(surface);
+}
+
+void TForm1::FormResize() {
+  NewPlotSurface();
+  DrawGrid(1);
+  // Then DrawGraph(20, c) and DrawGraph(SelectedBand[p], c) for the page on show; they come with the
+  // binding state (CurrentPageAddress, SelectedBand) and the graph.
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (firstShowDone_) return;
+  firstShowDone_ = true;
+  FormShow();
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  PlaceRegions();
+  FormResize();
+}
+
+void TForm1::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), theme::WindowBlue);
+  painter.setPen(QPen(theme::WindowBorder, WindowBorder));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+}
+
+// A press on the window's own surface (the title, its picture, the border, any gap between
+// controls) moves the window; controls take their own presses and never get here.
+void TForm1::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton || isMaximized()) return;
+  if (windowHandle() && windowHandle()->startSystemMove()) return;
+  moving_ = true;
+  movePress_ = event->globalPosition().toPoint();
+  moveOrigin_ = pos();
+}
+
+void TForm1::mouseMoveEvent(QMouseEvent* event) {
+  if (moving_ && (event->buttons() & Qt::LeftButton)) move(moveOrigin_ + event->globalPosition().toPoint() - movePress_);
+}
+
+void TForm1::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) moving_ = false;
+}
+
+// The close query: the link says goodbye when connected; closing is never refused.
+void TForm1::closeEvent(QCloseEvent* event) {
+  if (linkHooks.CloseQuery) linkHooks.CloseQuery(*this);
+  event->accept();
+}

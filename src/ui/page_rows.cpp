@@ -1,0 +1,229 @@
+#include "page_rows.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <algorithm>
+
+#include "bmp_button.h"
+#include "button_looks.h"
+#include "combo_box.h"
+#include "control_factory.h"
+#include "label.h"
+#include "panel.h"
+#include "spin_buttons.h"
+#include "status_pane.h"
+#include "theme.h"
+#include "track_bar.h"
+
+namespace {
+
+constexpr int RowHeight = 22;
+constexpr int SpinWidth = 13;
+constexpr int ToggleWidth = 88;
+constexpr int PairWidth = 100;
+constexpr int ListWidth = 100;
+// What a read-out pane shows until the panel is first refreshed from the device's values.
+const QString DesignReadout = QStringLiteral("--");
+
+Label* Caption(const std::string& text, QWidget* parent) {
+  auto* label = new Label(FromUtf8(text), parent);
+  label->setFixedHeight(RowHeight);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  return label;
+}
+
+TrackBar* NewSlider(const PageRow& row, QWidget* parent) {
+  auto* slider = NewControl<TrackBar>(parent, row.slider, Qt::Horizontal);
+  slider->SetMax(row.max);
+  slider->SetPosition(row.design);
+  slider->Hint = FromUtf8(row.sliderHint);
+  slider->setEnabled(!row.disabled);
+  slider->setMinimumWidth(60);
+  return slider;
+}
+
+QFont ReadoutFont() { return theme::UiFont(11); }
+
+// The longest text a read-out of the kind shows, for sizing the panes.
+QString WidestReadout(int kind) {
+  switch (kind) {
+    case 6: return QStringLiteral("2000.0Hz");
+    case 7: return QStringLiteral("20600.0Hz");
+    case 13: return QStringLiteral("2000.0Hz");
+    case 12: return QStringLiteral("5000");
+    case 18: return QStringLiteral("50.0");
+    default: return QStringLiteral("-500");
+  }
+}
+
+// One width for the read-out boxes (pane and spin buttons) of a column, so that they line up.
+int PaneBoxWidth(const RowColumn& rows) {
+  const QFontMetrics metrics(ReadoutFont());
+  int width = 40;
+  for (const PageRow& row : rows)
+    if (row.type == RowType::Slider)
+      width = std::max(width, metrics.horizontalAdvance(WidestReadout(row.kind)) + 12 + (row.spin.empty() ? 0 : SpinWidth));
+  return width;
+}
+
+// The read-out pane with its spin buttons attached at its right end.
+QWidget* PaneBox(const PageRow& row, int boxWidth, QWidget* parent) {
+  auto* box = new QWidget(parent);
+  auto* layout = new QHBoxLayout(box);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  auto* pane = NewControl<StatusPane>(box, row.pane);
+  pane->Hint = QString::number(row.kind);
+  pane->SetCaption(DesignReadout);
+  pane->setFont(ReadoutFont());
+  pane->setFixedSize(boxWidth - (row.spin.empty() ? 0 : SpinWidth), RowHeight - 2);
+  layout->addWidget(pane);
+  if (!row.spin.empty()) {
+    auto* spin = NewControl<SpinButtons>(box, row.spin);
+    spin->setFixedSize(SpinWidth, RowHeight - 2);
+    spin->setEnabled(!row.disabled);
+    layout->addWidget(spin);
+  }
+  box->setFixedSize(boxWidth, RowHeight - 2);
+  return box;
+}
+
+BmpButton* NewButton(const RowButton& entry, RowType type, int index, QWidget* parent) {
+  auto* button = NewControl<BmpButton>(parent, entry.name);
+  switch (type) {
+    case RowType::Radio:
+    case RowType::Choice:  // the hidden radio buttons beside a list
+      LookRadio(*button, index == 0);
+      button->Hint = QString::number(index);
+      break;
+    case RowType::Pair:
+      LookOnOff(*button, PairWidth);
+      button->SetCaption(FromUtf8(entry.caption));
+      button->Hint = QString::number(index);
+      break;
+    default:
+      LookOnOff(*button, ToggleWidth);
+      button->SetCaption(FromUtf8(entry.caption));
+      button->Hint = QStringLiteral("0");
+      break;
+  }
+  return button;
+}
+
+}  // namespace
+
+QWidget* BuildButtonStrip(const PageRow& row, QWidget* parent) {
+  auto* strip = new QWidget(parent);
+  auto* layout = new QHBoxLayout(strip);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(row.type == RowType::Radio ? 3 : 6);
+  for (int i = 0; i < static_cast<int>(row.buttons.size()); ++i) {
+    BmpButton* button = NewButton(row.buttons[i], row.type, i, strip);
+    layout->addWidget(button);
+    if (row.type == RowType::Radio) {
+      // The radio's caption beside it; clicking the caption clicks the radio.
+      auto* caption = new Label(FromUtf8(row.buttons[i].caption), strip);
+      caption->OnClick = [button](Label&) { button->Click(); };
+      layout->addWidget(caption);
+      layout->addSpacing(2);
+    }
+  }
+  layout->addStretch(1);
+  strip->setFixedHeight(RowHeight);
+  return strip;
+}
+
+namespace {
+
+// A list; when the row names a group, the list sits in that group together with the hidden radio
+// buttons that edit the same parameter.
+QWidget* ListBox(const PageRow& row, QWidget* parent) {
+  QWidget* holder = parent;
+  if (!row.group.empty()) {
+    auto* group = NewControl<Panel>(parent, row.group);
+    group->SetColor(QColor());
+    group->SetBorderColor(QColor());
+    holder = group;
+  }
+  auto* list = NewControl<ComboBox>(holder, row.list);
+  QStringList items;
+  for (const std::string& item : row.items) items << FromUtf8(item);
+  list->SetItems(items);
+  list->SetItemIndex(0);
+  list->setFixedHeight(RowHeight);
+  list->setMinimumWidth(ListWidth);
+  list->setMaximumWidth(ListWidth + 70);
+  if (holder == parent) return list;
+  auto* layout = new QHBoxLayout(holder);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(list);
+  for (int i = 0; i < static_cast<int>(row.buttons.size()); ++i)
+    NewButton(row.buttons[i], RowType::Choice, i, holder)->hide();
+  layout->addStretch(1);
+  holder->setFixedHeight(RowHeight);
+  return holder;
+}
+
+void AddBeside(QGridLayout& grid, int r, const PageRow& row, int paneWidth, QWidget* parent) {
+  if (!row.caption.empty()) grid.addWidget(Caption(row.caption, parent), r, 0);
+  switch (row.type) {
+    case RowType::Slider:
+      grid.addWidget(NewSlider(row, parent), r, 1);
+      if (!row.phase.empty()) {
+        auto* phase = NewControl<BmpButton>(parent, row.phase);
+        LookPhase(*phase);
+        grid.addWidget(phase, r, 2);
+      }
+      grid.addWidget(PaneBox(row, paneWidth, parent), r, 3);
+      if (!row.unit.empty()) grid.addWidget(Caption(row.unit, parent), r, 4);
+      break;
+    case RowType::Choice: grid.addWidget(ListBox(row, parent), r, 1, 1, 4); break;
+    case RowType::Toggle: grid.addWidget(BuildButtonStrip(row, parent), r, 0, 1, 5); break;
+    default: grid.addWidget(BuildButtonStrip(row, parent), r, 1, 1, 4); break;
+  }
+}
+
+// A narrow column: the caption on its own line, a slider on the next, its read-out below it, and
+// the buttons of a pair one above the other.
+void AddStacked(QGridLayout& grid, int& r, const PageRow& row, int paneWidth, QWidget* parent) {
+  if (!row.caption.empty()) grid.addWidget(Caption(row.caption, parent), r++, 0, 1, 2);
+  switch (row.type) {
+    case RowType::Slider:
+      grid.addWidget(NewSlider(row, parent), r++, 0, 1, 2);
+      grid.addWidget(PaneBox(row, paneWidth, parent), r, 0);
+      if (!row.unit.empty()) grid.addWidget(Caption(row.unit, parent), r, 1);
+      ++r;
+      break;
+    case RowType::Pair:
+      for (int i = 0; i < static_cast<int>(row.buttons.size()); ++i) {
+        BmpButton* button = NewButton(row.buttons[i], row.type, i, parent);
+        button->setFixedWidth(PairWidth + 20);
+        grid.addWidget(button, r++, 0, 1, 2, Qt::AlignLeft);
+      }
+      break;
+    case RowType::Choice: grid.addWidget(ListBox(row, parent), r++, 0, 1, 2); break;
+    default: grid.addWidget(BuildButtonStrip(row, parent), r++, 0, 1, 2); break;
+  }
+}
+
+}  // namespace
+
+Panel* BuildRowPanel(const RowColumn& rows, RowForm form, const QString& title, QWidget* parent) {
+  auto* panel = new Panel(title, parent);
+  auto* grid = new QGridLayout(panel);
+  const int side = form == RowForm::Stacked ? 8 : 10;
+  grid->setContentsMargins(side, 6 + panel->CaptionHeight(), side, 6);
+  grid->setHorizontalSpacing(5);
+  grid->setVerticalSpacing(form == RowForm::Stacked ? 2 : 3);
+  const int paneWidth = PaneBoxWidth(rows);
+  int r = 0;
+  for (const PageRow& row : rows) {
+    if (form == RowForm::Beside)
+      AddBeside(*grid, r++, row, paneWidth, panel);
+    else
+      AddStacked(*grid, r, row, paneWidth, panel);
+  }
+  grid->setColumnStretch(form == RowForm::Beside ? 1 : 0, 1);
+  grid->setRowStretch(r, 1);
+  return panel;
+}

@@ -1,0 +1,3 @@
+#include "startup_state.h"
+
+StartupState startupState;

@@ -1,0 +1,101 @@
+#include "window_bars.h"
+
+#include <QHBoxLayout>
+
+#include "bmp_button.h"
+#include "button_looks.h"
+#include "control_factory.h"
+#include "image.h"
+#include "label.h"
+#include "panel.h"
+#include "panel_tables.h"
+#include "pictures.h"
+#include "status_pane.h"
+#include "theme.h"
+#include "track_bar.h"
+#include "window_metrics.h"
+
+namespace {
+
+const char* const WindowButtons[3] = {"RzBmpButton2", "RzBmpButton1", "RzBmpButton3"};  // minimise, maximise, close
+
+QWidget* MasterVolume(const PageRow& row, QWidget* parent) {
+  auto* cell = new QWidget(parent);
+  auto* layout = new QHBoxLayout(cell);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(4);
+  auto* caption = new Label(FromUtf8(row.caption), cell);
+  caption->setFont(theme::UiFont(12, true));
+  layout->addWidget(caption);
+  auto* slider = NewControl<TrackBar>(cell, row.slider, Qt::Horizontal);
+  slider->SetAccent(theme::SystemAccent);
+  slider->SetMax(row.max);
+  slider->SetPosition(row.design);
+  slider->Hint = FromUtf8(row.sliderHint);
+  slider->setMinimumWidth(50);
+  layout->addWidget(slider, 1);
+  auto* pane = NewControl<StatusPane>(cell, row.pane);
+  pane->Hint = QString::number(row.kind);
+  pane->SetCaption(QString::number(row.design));
+  pane->setFixedSize(26, 18);
+  layout->addWidget(pane);
+  return cell;
+}
+
+}  // namespace
+
+void BuildTitleBar(QWidget* form) {
+  auto* picture = NewControl<Image>(form, "Image2");
+  picture->SetStretch(true);
+  picture->SetPicture(TitlePicture(QSize(ClientWidth, TitleHeight)));
+  // Drawn-only parts of the title belong to the window's surface: a press on them moves the window.
+  picture->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+  auto* title = NewControl<Label>(form, "Label77", QStringLiteral("Zadav Udedaz Evavozazad Ov 1.1.6"));
+  title->setFont(theme::UiFont(15));
+  title->SetFontColor(Qt::white);
+  title->setAttribute(Qt::WA_TransparentForMouseEvents);
+  title->adjustSize();
+
+  const WindowGlyph glyphs[3] = {WindowGlyph::Minimise, WindowGlyph::Maximise, WindowGlyph::Close};
+  for (int i = 0; i < 3; ++i) LookWindow(*NewControl<BmpButton>(form, WindowButtons[i]), glyphs[i]);
+}
+
+void PlaceTitleBar(QWidget* form, int left, int top, int width) {
+  form->findChild<Image*>("Image2")->setGeometry(left, top, width, TitleHeight);
+  auto* title = form->findChild<Label*>("Label77");
+  title->move(left + 10, top + (PageBarTop - title->height()) / 2);
+  for (int i = 0; i < 3; ++i) {
+    auto* button = form->findChild<BmpButton*>(WindowButtons[i]);
+    button->move(left + width - (3 - i) * (WindowButtonSize.width() + 2) - 2, top + 1);
+  }
+}
+
+Panel* BuildPageBar(QWidget* form) {
+  auto* bar = NewControl<Panel>(form, "TopTileGrop");
+  bar->SetColor(QColor(4, 30, 96));
+  bar->SetBorderColor(QColor());
+  bar->SetRadius(0);
+  auto* layout = new QHBoxLayout(bar);
+  layout->setContentsMargins(4, 2, 6, 2);
+  layout->setSpacing(2);
+  for (int page = 0; page < PageCount; ++page) {
+    auto* button = NewControl<BmpButton>(bar, Pages[page].button, QString::fromUtf8(Pages[page].buttonCaption));
+    LookPage(*button);
+    button->Tag = page;
+    layout->addWidget(button);
+  }
+  layout->addSpacing(8);
+
+  auto* volumes = NewControl<Panel>(bar, "MUSBarBox");
+  volumes->SetColor(QColor());
+  volumes->SetBorderColor(QColor());
+  auto* volumeLayout = new QHBoxLayout(volumes);
+  volumeLayout->setContentsMargins(0, 0, 0, 0);
+  volumeLayout->setSpacing(10);
+  for (const PageRow& row : MasterVolumeRows()) volumeLayout->addWidget(MasterVolume(row, volumes), 1);
+  layout->addWidget(volumes, 1);
+
+  NewControl<Label>(bar, "LinkLabel")->hide();
+  return bar;
+}

@@ -1,0 +1,51 @@
+// Renders every page of the main window to PNG files, for looking at the window without a display.
+// Usage: dsp-panel-screenshots <folder>
+
+#include <QApplication>
+#include <QDir>
+
+#include "bmp_button.h"
+#include "main_form.h"
+#include "panel_tables.h"
+
+namespace {
+
+bool Save(TForm1& form, const QDir& folder, const QString& name) {
+  QApplication::processEvents();
+  const QString file = folder.filePath(name + QStringLiteral(".png"));
+  if (!form.grab().save(file)) return false;
+  qInfo("%s", qPrintable(file));
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QApplication application(argc, argv);
+  QApplication::setStyle(QStringLiteral("Fusion"));
+  if (argc != 2) {
+    qCritical("usage: dsp-panel-screenshots <folder>");
+    return 2;
+  }
+  QDir folder(QString::fromLocal8Bit(argv[1]));
+  if (!folder.mkpath(QStringLiteral("."))) {
+    qCritical("cannot make %s", argv[1]);
+    return 1;
+  }
+
+  TForm1 form;
+  form.show();
+  bool saved = true;
+  for (int page = 0; page < PageCount; ++page) {
+    form.Control<BmpButton>(Pages[page].button)->Click();
+    const QString caption = QString::fromUtf8(Pages[page].buttonCaption).simplified().replace(' ', '-').toLower();
+    saved &= Save(form, folder, QStringLiteral("page-%1-%2").arg(page + 1).arg(caption));
+  }
+  // The System page as the key lock leaves it: the lock panel on show, the page bar and the pages
+  // greyed until the right password is typed.
+  form.Control<QWidget>("FirstCheckGrop")->show();
+  form.Control<QWidget>("TopTileGrop")->setEnabled(false);
+  form.Control<QWidget>("FormPageItem")->setEnabled(false);
+  saved &= Save(form, folder, QStringLiteral("page-8-system-locked"));
+  return saved ? 0 : 1;
+}
