@@ -27,6 +27,8 @@ class VirtualDevice {
   DeviceMemory& memory() { return memory_; }
   const DeviceMemory& memory() const { return memory_; }
   std::size_t BadChecksums() const { return parser_.BadChecksums(); }
+  // Bytes kept back as the start of a frame that has not all arrived.
+  std::size_t Buffered() const { return parser_.Buffered(); }
 
   FaultOptions faults;
 
