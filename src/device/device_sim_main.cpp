@@ -167,6 +167,12 @@ int main(int argc, char** argv) {
     std::fputs(SimUsage().c_str(), stdout);
     return 0;
   }
+  struct sigaction action {};
+  action.sa_handler = OnStopSignal;
+  sigaction(SIGINT, &action, nullptr);
+  sigaction(SIGTERM, &action, nullptr);
+  signal(SIGPIPE, SIG_IGN);
+
   Terminal terminal;
   if (!OpenTerminal(terminal)) {
     std::fprintf(stderr, "dsp-device-sim: cannot open a pseudo-terminal: %s\n", std::strerror(errno));
@@ -178,12 +184,6 @@ int main(int argc, char** argv) {
   }
   std::printf("%s\n", terminal.path.c_str());
   std::fflush(stdout);
-
-  struct sigaction action {};
-  action.sa_handler = OnStopSignal;
-  sigaction(SIGINT, &action, nullptr);
-  sigaction(SIGTERM, &action, nullptr);
-  signal(SIGPIPE, SIG_IGN);
 
   Simulator(options, terminal, InitialMemory(options.statePath)).Run();
   if (!options.linkPath.empty()) unlink(options.linkPath.c_str());
