@@ -52,8 +52,8 @@ std::optional<std::string> ParseSimOptions(const std::vector<std::string>& args,
       options.help = true;
       continue;
     }
-    if (arg == "--no-pace") {
-      options.pace = false;
+    if (arg == "--pace" || arg == "--no-pace") {
+      options.pace = arg == "--pace";
       continue;
     }
     const NumberOption* number = FindNumberOption(arg);
@@ -81,6 +81,7 @@ std::string SimUsage() {
       "its first line. Stops on SIGINT or SIGTERM.\n";
   text += UsageLine("--link PATH", "also make PATH a symbolic link to the terminal");
   text += UsageLine("--state FILE", "keep the device memory in FILE between runs");
+  text += UsageLine("--pace", "send replies at the line rate of 57600 baud, 10 bits a byte (the default)");
   text += UsageLine("--no-pace", "send replies at once, not at the line rate of 57600 baud");
   for (const NumberOption& option : NumberOptions)
     text += UsageLine(std::string(option.name) + " " + option.value, option.help);
