@@ -65,6 +65,23 @@ TEST_F(VirtualDevicePortTest, DelayedRepliesArriveAsTheClockAdvances) {
   EXPECT_EQ(received, Ack);
 }
 
+TEST_F(VirtualDevicePortTest, RepliesStillOnTheLineAreLostWithThePort) {
+  port.holdReplies = true;
+  port.Open("ttyB");
+  Write(Hello);
+  port.Close();
+  port.Open("ttyB");
+  port.Deliver();
+  device.faults.replyDelayMs = 30;
+  Write(Hello);
+  port.Close();
+  port.Advance(30);
+  port.Open("ttyB");
+  port.Deliver();
+  EXPECT_TRUE(received.empty());
+  EXPECT_EQ(events, 0);
+}
+
 TEST_F(VirtualDevicePortTest, AWriteFromTheCallbackIsAnsweredWithoutNesting) {
   int depth = 0, maxDepth = 0, writesLeft = 50;
   port.onReceived = [&](std::size_t count) {

@@ -9,9 +9,12 @@ bool VirtualDevicePort::Open(const std::string& portName) {
   return open_;
 }
 
+// As with a real port, what was still on the line or unread is lost with the port.
 void VirtualDevicePort::Close() {
   open_ = false;
   connected_ = false;
+  held_.clear();
+  incoming_.clear();
 }
 
 bool VirtualDevicePort::Write(const std::uint8_t* data, std::size_t size) {
@@ -30,7 +33,8 @@ std::size_t VirtualDevicePort::Read(std::uint8_t* out, std::size_t max) {
 
 void VirtualDevicePort::Advance(std::int64_t ms) {
   nowMs += ms;
-  Collect(device_.TakeDue(nowMs));
+  const std::vector<std::uint8_t> due = device_.TakeDue(nowMs);
+  if (connected_) Collect(due);
 }
 
 void VirtualDevicePort::Deliver() { DeliverSome(held_.size()); }
