@@ -1,0 +1,50 @@
+#pragma once
+// An in-memory serial port wired to a VirtualDevice, for whole-session tests in one thread: what
+// the panel writes goes to the device at once, and the device's replies reach the panel through
+// the received-bytes callback, either straight away or when the test releases them.
+
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "com_port.h"
+#include "virtual_device.h"
+
+class VirtualDevicePort : public ComPort {
+ public:
+  explicit VirtualDevicePort(VirtualDevice& device, std::string devicePortName = "ttyDSP0")
+      : device_(device), devicePortName_(std::move(devicePortName)) {}
+
+  // Opens the device's port name and the names in silentNames; every other name fails.
+  bool Open(const std::string& name) override;
+  void Close() override;
+  bool IsOpen() const override { return open_; }
+  bool Write(const std::uint8_t* data, std::size_t size) override;
+  std::size_t BytesAvailable() const override { return incoming_.size(); }
+  std::size_t Read(std::uint8_t* out, std::size_t max) override;
+
+  // Moves the device's clock on and collects the delayed replies that fall due.
+  void Advance(std::int64_t ms);
+  // Delivers every held reply byte, or only the first n, in one received-bytes event.
+  void Deliver();
+  void DeliverSome(std::size_t n);
+  std::size_t Held() const { return held_.size(); }
+
+  bool holdReplies = false;               // keep replies until Deliver / DeliverSome
+  std::vector<std::string> silentNames;   // ports that open but have no device behind them
+  std::string name;                       // the name given to the last Open
+  std::vector<std::vector<std::uint8_t>> writes;  // every successful Write, in order
+  std::int64_t nowMs = 0;                 // the device's clock
+
+ private:
+  void Collect(const std::vector<std::uint8_t>& replies);
+
+  VirtualDevice& device_;
+  std::string devicePortName_;
+  bool open_ = false;
+  bool connected_ = false;  // open on the device's name
+  bool delivering_ = false;
+  std::deque<std::uint8_t> held_;
+  std::deque<std::uint8_t> incoming_;
+};
