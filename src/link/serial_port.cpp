@@ -1,0 +1,64 @@
+#include "serial_port.h"
+
+#include "diagnostic_log.h"
+
+SerialPort::SerialPort(QObject* parent) : QObject(parent) {
+  connect(&port_, &QSerialPort::readyRead, this, [this] {
+    if (onReceived) onReceived(BytesAvailable());
+  });
+  connect(&port_, &QSerialPort::errorOccurred, this, &SerialPort::OnError);
+}
+
+SerialPort::~SerialPort() { Close(); }
+
+bool SerialPort::Open(const std::string& name) {
+  Close();
+  port_.setPortName(QString::fromStdString(name));
+  port_.setBaudRate(QSerialPort::Baud57600);
+  port_.setDataBits(QSerialPort::Data8);
+  port_.setParity(QSerialPort::NoParity);
+  port_.setStopBits(QSerialPort::OneStop);
+  port_.setFlowControl(QSerialPort::NoFlowControl);
+  if (!port_.open(QIODevice::ReadWrite)) return false;
+  // A pseudo-terminal has no modem lines and refuses these; the link works without them.
+  port_.setDataTerminalReady(true);
+  port_.setRequestToSend(true);
+  port_.clearError();
+  return true;
+}
+
+void SerialPort::Close() {
+  if (port_.isOpen()) port_.close();
+}
+
+bool SerialPort::IsOpen() const { return port_.isOpen(); }
+
+bool SerialPort::Write(const std::uint8_t* data, std::size_t size) {
+  if (!port_.isOpen()) return false;
+  const auto length = static_cast<qint64>(size);
+  return port_.write(reinterpret_cast<const char*>(data), length) == length;
+}
+
+std::size_t SerialPort::BytesAvailable() const {
+  if (!port_.isOpen()) return 0;
+  const qint64 count = port_.bytesAvailable();
+  return count > 0 ? static_cast<std::size_t>(count) : 0;
+}
+
+std::size_t SerialPort::Read(std::uint8_t* out, std::size_t max) {
+  if (!port_.isOpen() || max == 0) return 0;
+  const qint64 count = port_.read(reinterpret_cast<char*>(out), static_cast<qint64>(max));
+  return count > 0 ? static_cast<std::size_t>(count) : 0;
+}
+
+void SerialPort::OnError(QSerialPort::SerialPortError error) {
+  // When the other end vanishes QSerialPort keeps reporting errors in a tight loop while it still
+  // claims to be open. Closing stops that; the session notices the silence and reports the loss.
+  if (error != QSerialPort::ReadError && error != QSerialPort::ResourceError &&
+      error != QSerialPort::WriteError)
+    return;
+  if (!port_.isOpen()) return;
+  AppendLog("Serial port " + port_.portName().toStdString() + " closed: " +
+            port_.errorString().toStdString());
+  port_.close();
+}
