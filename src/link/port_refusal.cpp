@@ -23,6 +23,7 @@ PortFileFacts InspectPortFile(const std::string& name) {
 }
 
 std::string RefusalText(const std::string& path, const PortFileFacts& facts) {
+  if (path.empty()) return "no port name given";
   if (!facts.exists) return "the device file " + path + " does not exist";
   if (!facts.accessible) {
     if (facts.groupMayReadWrite && !facts.group.empty())

@@ -13,6 +13,7 @@ SerialPort::~SerialPort() { Close(); }
 
 bool SerialPort::Open(const std::string& name) {
   Close();
+  name_ = name;
   port_.setPortName(QString::fromStdString(name));
   port_.setBaudRate(QSerialPort::Baud57600);
   port_.setDataBits(QSerialPort::Data8);
@@ -36,7 +37,11 @@ bool SerialPort::IsOpen() const { return port_.isOpen(); }
 bool SerialPort::Write(const std::uint8_t* data, std::size_t size) {
   if (!port_.isOpen()) return false;
   const auto length = static_cast<qint64>(size);
-  return port_.write(reinterpret_cast<const char*>(data), length) == length;
+  if (port_.write(reinterpret_cast<const char*>(data), length) != length) return false;
+  // Hand the bytes to the driver now rather than at the next turn of the event loop, so that a
+  // frame is on its way when the sender returns; flush never blocks.
+  port_.flush();
+  return true;
 }
 
 std::size_t SerialPort::BytesAvailable() const {
@@ -58,7 +63,7 @@ void SerialPort::OnError(QSerialPort::SerialPortError error) {
       error != QSerialPort::WriteError)
     return;
   if (!port_.isOpen()) return;
-  AppendLog("Serial port " + port_.portName().toStdString() + " closed: " +
+  AppendLog("Serial port " + name_ + " closed: " +
             port_.errorString().toStdString());
   port_.close();
 }

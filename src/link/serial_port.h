@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QSerialPort>
+#include <string>
 
 #include "com_port.h"
 
@@ -29,4 +30,5 @@ class SerialPort : public QObject, public ComPort {
   void OnError(QSerialPort::SerialPortError error);
 
   QSerialPort port_;
+  std::string name_;  // as given to Open, for the log
 };
