@@ -1,0 +1,76 @@
+#include "tform3.h"
+
+#include <QTimer>
+#include <utility>
+
+#include "com_port.h"
+#include "port_list.h"
+#include "port_refusal.h"
+#include "receiver.h"
+#include "tform2.h"
+
+namespace {
+
+struct TimerSpec {
+  LinkTimer timer;
+  const char* name;
+  int interval;
+  void (*tick)();
+};
+
+constexpr TimerSpec timerSpecs[] = {
+    {LinkTimer::Scan, "Timer1", 1000, Timer1Timer},
+    {LinkTimer::Stepper, "Timer2", 100, Timer2Timer},
+    {LinkTimer::Hold, "HoldTimer", 20, HoldTimerTimer},
+};
+
+}  // namespace
+
+TForm3::TForm3(QWidget* parent) : QWidget(parent, Qt::Window), port_(this) {
+  setObjectName("TForm3");
+  setWindowTitle("系统");
+  for (const TimerSpec& spec : timerSpecs) {
+    auto* timer = new QTimer(this);
+    timer->setObjectName(spec.name);
+    timer->setInterval(spec.interval);
+    connect(timer, &QTimer::timeout, this, spec.tick);
+    timers_[static_cast<int>(spec.timer)] = timer;
+  }
+  comPort = &port_;
+  AttachReceiver(port_);
+  sessionState.host = this;
+}
+
+TForm3::~TForm3() {
+  if (sessionState.host == this) sessionState.host = nullptr;
+  if (comPort == &port_) comPort = nullptr;
+}
+
+void TForm3::SetTimer(LinkTimer timer, bool on) {
+  QTimer* target = timers_[static_cast<int>(timer)];
+  if (on)
+    target->start();
+  else
+    target->stop();
+}
+
+std::vector<std::string> TForm3::ListPorts() {
+  return fixedPorts_.empty() ? ListSerialPorts() : fixedPorts_;
+}
+
+std::string TForm3::RefusalReason(const std::string& port) { return PortRefusalReason(port); }
+
+void TForm3::SelectLinkButton(bool connect) { window_->SelectLinkButton(connect); }
+
+void TForm3::UpdateStatusDialog(int percent, bool visible) {
+  if (statusDialog_) statusDialog_->UpdateStatus(percent, visible);
+}
+
+void TForm3::RefreshPanel() { window_->RefreshPanel(); }
+
+void TForm3::ShowMainWindow() { window_->ShowMainWindow(); }
+
+void TForm3::RebuildPresetList() { window_->RebuildPresetList(); }
+
+// The form only carries the port and the timers; it never appears.
+void TForm3::setVisible(bool) { QWidget::setVisible(false); }

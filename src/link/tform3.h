@@ -1,0 +1,51 @@
+#pragma once
+// The hidden link form: it owns the serial port and the three link timers, and carries out what the
+// link session asks of the windows. It is never shown.
+
+#include <QWidget>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "link_session.h"
+#include "link_window.h"
+#include "serial_port.h"
+
+class QTimer;
+class TForm2;
+
+class TForm3 : public QWidget, public LinkHost {
+  Q_OBJECT
+ public:
+  // Installs its port as `comPort` with the receiver attached, and itself as the session's host.
+  explicit TForm3(QWidget* parent = nullptr);
+  ~TForm3() override;
+
+  // The status dialog to update; null updates nothing.
+  void SetStatusDialog(TForm2* dialog) { statusDialog_ = dialog; }
+  // The main window; null falls back to the plain LinkWindow behaviour.
+  void SetLinkWindow(LinkWindow* window) { window_ = window ? window : &fallback_; }
+  // Ports given on the command line (or the simulator's); empty means the system's serial ports.
+  void SetFixedPorts(std::vector<std::string> ports) { fixedPorts_ = std::move(ports); }
+
+  SerialPort& Port() { return port_; }
+
+  void SetTimer(LinkTimer timer, bool on) override;
+  std::vector<std::string> ListPorts() override;
+  std::string RefusalReason(const std::string& port) override;
+  void SelectLinkButton(bool connect) override;
+  void UpdateStatusDialog(int percent, bool visible) override;
+  void RefreshPanel() override;
+  void ShowMainWindow() override;
+  void RebuildPresetList() override;
+
+  void setVisible(bool visible) override;
+
+ private:
+  SerialPort port_;
+  QTimer* timers_[3] = {};  // indexed by LinkTimer
+  TForm2* statusDialog_ = nullptr;
+  LinkWindow fallback_;
+  LinkWindow* window_ = &fallback_;
+  std::vector<std::string> fixedPorts_;
+};

@@ -1,0 +1,46 @@
+#include "tform2.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QProgressBar>
+
+#include "link_texts.h"
+
+namespace {
+
+TEST(TForm2, ShowsTheStatusTextAndProgressAndHidesOnRequest) {
+  linkTexts = {};
+  TForm2 form;
+  auto* label = form.findChild<QLabel*>("LinkLabel");
+  auto* progress = form.findChild<QProgressBar*>("RzProgressStatus1");
+  ASSERT_NE(label, nullptr);
+  ASSERT_NE(progress, nullptr);
+  EXPECT_EQ(form.windowTitle(), QString("Device Staus"));
+  EXPECT_EQ(label->text(), QString("设备未连接"));
+  EXPECT_EQ(progress->minimum(), 0);
+  EXPECT_EQ(progress->maximum(), 100);
+  EXPECT_FALSE(form.isModal());
+  const Qt::WindowFlags flags = form.windowFlags();
+  EXPECT_TRUE(flags.testFlag(Qt::WindowStaysOnTopHint));
+  EXPECT_FALSE(flags.testFlag(Qt::WindowCloseButtonHint));
+  EXPECT_FALSE(flags.testFlag(Qt::WindowMinMaxButtonsHint));
+  bool hintShown = false;
+  for (const QLabel* l : form.findChildren<QLabel*>())
+    hintShown |= l->text() == QString("Please wait a moment, may take a few seconds！");
+  EXPECT_TRUE(hintShown);
+
+  SetLinkLabel("Linking...");
+  form.UpdateStatus(37, true);
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_EQ(label->text(), QString("Linking..."));
+  EXPECT_EQ(progress->value(), 37);
+
+  SetLinkLabel("Device Disconnect", 0xFF0000);
+  form.UpdateStatus(150, false);
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_EQ(label->text(), QString("Device Disconnect"));
+  EXPECT_EQ(progress->value(), 100);
+}
+
+}  // namespace
