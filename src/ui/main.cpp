@@ -2,29 +2,50 @@
 
 #include <QApplication>
 
+#include "command_line.h"
+#include "demo_device.h"
+#include "link_hooks.h"
+#include "link_session.h"
 #include "main_form.h"
+#include "main_link_window.h"
 #include "message_dialogs.h"
-
-namespace {
-
-// Creates the hidden link form TForm3 and then the status dialog TForm2, right after the main window.
-// They come with the link session, which fills this in.
-void CreateLinkForms(TForm1&) {}
-
-}  // namespace
+#include "quit_signals.h"
+#include "tform2.h"
+#include "tform3.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QString::fromUtf8(ApplicationTitle));
+  QApplication::setApplicationVersion(QStringLiteral("1.1.6"));
   QApplication::setStyle(QStringLiteral("Fusion"));
+  const CommandLine options = ParseCommandLine(QApplication::arguments());
+
+  DemoDevice demo;
+  std::vector<std::string> ports;
+  for (const QString& port : options.ports) ports.push_back(port.toStdString());
+  if (options.demo) {
+    const QString port = demo.Start();
+    if (port.isEmpty()) qWarning("The built-in virtual device did not start.");
+    ports = {port.toStdString()};
+  }
 
   TForm1 form1;
   MessageDialogs messageDialogs(&form1);
   dialogs = &messageDialogs;
-  CreateLinkForms(form1);
+  TForm3 form3;
+  TForm2 form2;
+  form3.SetStatusDialog(&form2);
+  MainLinkWindow linkWindow(form1);
+  form3.SetLinkWindow(&linkWindow);
+  if (!ports.empty()) form3.SetFixedPorts(ports);
+  linkHooks.ListPortsAndConnect = [](TForm1&) { LinkConnect(); };
+  linkHooks.CloseQuery = [](TForm1&) { LinkFormCloseQuery(); };
+  InstallQuitSignals(&form1);
 
   form1.show();
   const int result = QApplication::exec();
+  linkHooks = {};
+  form3.SetLinkWindow(nullptr);
   dialogs = nullptr;
   return result;
 }
