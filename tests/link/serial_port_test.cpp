@@ -10,6 +10,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
+#include <string>
 #include <termios.h>
 #include <unistd.h>
 #include <vector>
@@ -74,6 +75,16 @@ TEST_F(PtyTest, OpensByDevicePathAndSetsTheDeviceLine) {
   EXPECT_EQ(port.BytesAvailable(), 0u);
   const std::uint8_t byte = 0;
   EXPECT_FALSE(port.Write(&byte, 1));
+}
+
+TEST_F(PtyTest, OpensThroughASymlink) {
+  const std::string link = "/tmp/dsp-panel-port-link-" + std::to_string(::getpid());
+  ::unlink(link.c_str());
+  ASSERT_EQ(::symlink(path.c_str(), link.c_str()), 0);
+  SerialPort port;
+  const bool opened = port.Open(link);
+  ::unlink(link.c_str());
+  EXPECT_TRUE(opened) << port.Port().errorString().toStdString();
 }
 
 TEST_F(PtyTest, RefusesAMissingDevice) {
