@@ -3,14 +3,8 @@
 // what the panel writes afterwards (banked values, MIC B, bands, a preset save and recall) comes
 // back unchanged on the next download, also when the device answers late.
 
-#include <gtest/gtest.h>
-
-#include "diagnostic_log.h"
+#include "link_fixture.h"
 #include "link_session.h"
-#include "link_texts.h"
-#include "param_image.h"
-#include "receiver.h"
-#include "send_state.h"
 #include "senders.h"
 #include "virtual_device_port.h"
 
@@ -31,28 +25,25 @@ class QuietHost : public LinkHost {
 constexpr int TickMs = 20;        // the supervision tick, the finest timer
 constexpr int TickLimit = 20000;  // far more ticks than any step below needs
 
-class DeviceSessionTest : public ::testing::Test {
+// A fresh link whose port is the one in front of the virtual device.
+class DeviceSessionTest : public LinkTest {
  protected:
   void SetUp() override {
-    paramImage = {};
-    sendState = {};
-    receiveState = {};
-    Memo2 = {};
-    linkTexts = {};
+    LinkTest::SetUp();
     sessionState = {};
     sessionState.host = &host;
-    comPort = &port;
-    AttachReceiver(port);
+    comPort = &devicePort;
+    AttachReceiver(devicePort);
   }
   void TearDown() override {
-    comPort = nullptr;
     sessionState = {};
+    LinkTest::TearDown();
   }
 
   // Runs the session's timers on a simulated clock until it is connected and idle again.
   void RunUntilConnected() {
     for (int tick = 0; tick < TickLimit; ++tick) {
-      port.Advance(TickMs);
+      devicePort.Advance(TickMs);
       if (sessionState.Timer1On && tick % 50 == 0) Timer1Timer();
       if (sessionState.Timer2On && tick % 5 == 0) Timer2Timer();
       if (sessionState.HoldTimerOn) HoldTimerTimer();
@@ -82,7 +73,7 @@ class DeviceSessionTest : public ::testing::Test {
 
   QuietHost host;
   VirtualDevice device;
-  VirtualDevicePort port{device, "ttyDSP0"};
+  VirtualDevicePort devicePort{device, "ttyDSP0"};
 };
 
 TEST_F(DeviceSessionTest, ConnectDownloadBringsTheWholeDeviceIntoTheImage) {
