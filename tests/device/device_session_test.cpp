@@ -3,7 +3,7 @@
 // what the panel writes afterwards (banked values, MIC B, bands, a preset save and recall) comes
 // back unchanged on the next download, also when the device answers late.
 
-#include "link_fixture.h"
+#include "../link/link_fixture.h"
 #include "link_session.h"
 #include "senders.h"
 #include "virtual_device_port.h"
