@@ -34,12 +34,24 @@ TEST_F(VirtualDevicePortTest, OpensOnlyTheDeviceAndSilentNames) {
   EXPECT_FALSE(port.Write(Hello.data(), Hello.size()));
   EXPECT_TRUE(port.Open("ttyA"));
   Write(Hello);
+  port.Advance();
   EXPECT_TRUE(received.empty());
-  port.Close();
   EXPECT_TRUE(port.Open("ttyB"));
   Write(Hello);
+  port.Advance();
   EXPECT_EQ(received, Ack);
   EXPECT_EQ(port.writes.size(), 2u);
+}
+
+// A sender that clears its "acknowledged" flag after writing must not miss the acknowledgement.
+TEST_F(VirtualDevicePortTest, NeverRaisesTheCallbackFromInsideAWrite) {
+  port.Open("ttyB");
+  Write(Hello);
+  EXPECT_EQ(events, 0);
+  EXPECT_EQ(port.Held(), 2u);
+  port.Advance();
+  EXPECT_EQ(received, Ack);
+  EXPECT_EQ(events, 1);
 }
 
 TEST_F(VirtualDevicePortTest, HeldRepliesArriveWhenTheTestReleasesThem) {
@@ -47,6 +59,7 @@ TEST_F(VirtualDevicePortTest, HeldRepliesArriveWhenTheTestReleasesThem) {
   port.Open("ttyB");
   Write(Hello);
   Write(Hello);
+  port.Advance(100);
   EXPECT_EQ(port.Held(), 4u);
   port.DeliverSome(3);
   EXPECT_EQ(received, (Bytes{0xFE, 0xBB, 0xFE}));
@@ -66,36 +79,37 @@ TEST_F(VirtualDevicePortTest, DelayedRepliesArriveAsTheClockAdvances) {
 }
 
 TEST_F(VirtualDevicePortTest, RepliesStillOnTheLineAreLostWithThePort) {
-  port.holdReplies = true;
   port.Open("ttyB");
   Write(Hello);
   port.Close();
   port.Open("ttyB");
-  port.Deliver();
   device.faults.replyDelayMs = 30;
   Write(Hello);
   port.Close();
   port.Advance(30);
   port.Open("ttyB");
-  port.Deliver();
+  port.Advance(30);
   EXPECT_TRUE(received.empty());
   EXPECT_EQ(events, 0);
 }
 
-TEST_F(VirtualDevicePortTest, AWriteFromTheCallbackIsAnsweredWithoutNesting) {
-  int depth = 0, maxDepth = 0, writesLeft = 50;
+// A panel that answers every reply with a new write gets one reply per Advance, never nested.
+TEST_F(VirtualDevicePortTest, AWriteFromTheCallbackIsAnsweredOnTheNextAdvance) {
+  int depth = 0, maxDepth = 0;
   port.onReceived = [&](std::size_t count) {
     ++depth;
     maxDepth = std::max(maxDepth, depth);
     Bytes bytes(count);
     port.Read(bytes.data(), count);
-    if (writesLeft-- > 0) Write(Hello);
+    Write(Hello);
     --depth;
   };
   port.Open("ttyB");
   Write(Hello);
+  for (int i = 0; i < 50; ++i) port.Advance();
   EXPECT_EQ(port.writes.size(), 51u);
   EXPECT_EQ(maxDepth, 1);
+  EXPECT_EQ(port.Held(), 2u);
 }
 
 }  // namespace

@@ -3,13 +3,13 @@
 #include <algorithm>
 
 bool VirtualDevicePort::Open(const std::string& portName) {
+  Close();
   name = portName;
   connected_ = portName == devicePortName_;
   open_ = connected_ || std::find(silentNames.begin(), silentNames.end(), portName) != silentNames.end();
   return open_;
 }
 
-// As with a real port, what was still on the line or unread is lost with the port.
 void VirtualDevicePort::Close() {
   open_ = false;
   connected_ = false;
@@ -20,7 +20,7 @@ void VirtualDevicePort::Close() {
 bool VirtualDevicePort::Write(const std::uint8_t* data, std::size_t size) {
   if (!open_) return false;
   writes.emplace_back(data, data + size);
-  if (connected_) Collect(device_.Feed({data, size}, nowMs));
+  if (connected_) Hold(device_.Feed({data, size}, nowMs));
   return true;
 }
 
@@ -33,8 +33,8 @@ std::size_t VirtualDevicePort::Read(std::uint8_t* out, std::size_t max) {
 
 void VirtualDevicePort::Advance(std::int64_t ms) {
   nowMs += ms;
-  const std::vector<std::uint8_t> due = device_.TakeDue(nowMs);
-  if (connected_) Collect(due);
+  Hold(device_.TakeDue(nowMs));
+  if (!holdReplies) Deliver();
 }
 
 void VirtualDevicePort::Deliver() { DeliverSome(held_.size()); }
@@ -47,13 +47,7 @@ void VirtualDevicePort::DeliverSome(std::size_t n) {
   if (onReceived) onReceived(incoming_.size());
 }
 
-// Replies are held first; unless the test holds them, they go out at once. A write made from
-// inside the received-bytes callback only adds to what is held: the outer loop delivers it, so
-// a session driven from callbacks does not nest without bound.
-void VirtualDevicePort::Collect(const std::vector<std::uint8_t>& replies) {
-  held_.insert(held_.end(), replies.begin(), replies.end());
-  if (holdReplies || delivering_) return;
-  delivering_ = true;
-  while (!held_.empty() && !holdReplies) Deliver();
-  delivering_ = false;
+// Replies of a device the port is no longer connected to never arrive.
+void VirtualDevicePort::Hold(const std::vector<std::uint8_t>& replies) {
+  if (connected_) held_.insert(held_.end(), replies.begin(), replies.end());
 }
