@@ -11,14 +11,14 @@
 
 namespace {
 
-struct TimerSpec {
+struct TimerSetting {
   LinkTimer timer;
   const char* name;
   int interval;
   void (*tick)();
 };
 
-constexpr TimerSpec timerSpecs[] = {
+constexpr TimerSetting timerSettings[] = {
     {LinkTimer::Scan, "Timer1", 1000, Timer1Timer},
     {LinkTimer::Stepper, "Timer2", 100, Timer2Timer},
     {LinkTimer::Hold, "HoldTimer", 20, HoldTimerTimer},
@@ -29,12 +29,12 @@ constexpr TimerSpec timerSpecs[] = {
 TForm3::TForm3(QWidget* parent) : QWidget(parent, Qt::Window), port_(this) {
   setObjectName("TForm3");
   setWindowTitle("系统");
-  for (const TimerSpec& spec : timerSpecs) {
+  for (const TimerSetting& setting : timerSettings) {
     auto* timer = new QTimer(this);
-    timer->setObjectName(spec.name);
-    timer->setInterval(spec.interval);
-    connect(timer, &QTimer::timeout, this, spec.tick);
-    timers_[static_cast<int>(spec.timer)] = timer;
+    timer->setObjectName(setting.name);
+    timer->setInterval(setting.interval);
+    connect(timer, &QTimer::timeout, this, setting.tick);
+    timers_[static_cast<int>(setting.timer)] = timer;
   }
   comPort = &port_;
   AttachReceiver(port_);
