@@ -15,6 +15,9 @@ TForm2::TForm2(QWidget* parent)
   setObjectName("TForm2");
   setWindowTitle("Device Staus");
   setModal(false);
+  // The status dialog is an aside of the main window: closing the main window ends the program
+  // even while a transfer keeps this dialog on screen.
+  setAttribute(Qt::WA_QuitOnClose, false);
   setFixedSize(360, 130);
 
   LinkLabel = new QLabel("设备未连接", this);
@@ -45,6 +48,7 @@ void TForm2::UpdateStatus(int percent, bool visible) {
     hide();
     return;
   }
+  if (isVisible()) return;
   show();
   raise();
 }

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
 #include <QProgressBar>
+#include <QTimer>
+#include <QWidget>
 
 #include "link_texts.h"
 
@@ -41,6 +44,23 @@ TEST(TForm2, ShowsTheStatusTextAndProgressAndHidesOnRequest) {
   EXPECT_FALSE(form.isVisible());
   EXPECT_EQ(label->text(), QString("Device Disconnect"));
   EXPECT_EQ(progress->value(), 100);
+}
+
+// A Connect in progress keeps the dialog up; closing the main window must still end the program.
+TEST(TForm2, DoesNotKeepTheProgramAliveAfterTheMainWindowCloses) {
+  QWidget mainWindow;
+  mainWindow.show();
+  TForm2 form;
+  form.UpdateStatus(10, true);
+  ASSERT_TRUE(form.isVisible());
+  bool timedOut = false;
+  QTimer::singleShot(0, &mainWindow, [&] { mainWindow.close(); });
+  QTimer::singleShot(3000, qApp, [&] {
+    timedOut = true;
+    QApplication::quit();
+  });
+  QApplication::exec();
+  EXPECT_FALSE(timedOut);
 }
 
 }  // namespace
