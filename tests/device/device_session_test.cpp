@@ -3,24 +3,13 @@
 // what the panel writes afterwards (banked values, MIC B, bands, a preset save and recall) comes
 // back unchanged on the next download, also when the device answers late.
 
+#include "../link/fake_link_host.h"
 #include "../link/link_fixture.h"
 #include "link_session.h"
 #include "senders.h"
 #include "virtual_device_port.h"
 
 namespace {
-
-class QuietHost : public LinkHost {
- public:
-  void SetTimer(LinkTimer, bool) override {}
-  std::vector<std::string> ListPorts() override { return {"ttyS0", "ttyDSP0"}; }
-  std::string RefusalReason(const std::string&) override { return "does not exist"; }
-  void SelectLinkButton(bool) override {}
-  void UpdateStatusDialog(int, bool) override {}
-  void RefreshPanel() override {}
-  void ShowMainWindow() override {}
-  void RebuildPresetList() override {}
-};
 
 constexpr int TickMs = 20;        // the supervision tick, the finest timer
 constexpr int TickLimit = 20000;  // far more ticks than any step below needs
@@ -32,6 +21,7 @@ class DeviceSessionTest : public LinkTest {
     LinkTest::SetUp();
     sessionState = {};
     sessionState.host = &host;
+    host.ports = {"ttyS0", "ttyDSP0"};
     comPort = &devicePort;
     AttachReceiver(devicePort);
   }
@@ -71,7 +61,7 @@ class DeviceSessionTest : public LinkTest {
     EXPECT_EQ(paramImage.PanelPassword, m.keyLockPassword);
   }
 
-  QuietHost host;
+  FakeHost host;
   VirtualDevice device;
   VirtualDevicePort devicePort{device, "ttyDSP0"};
 };

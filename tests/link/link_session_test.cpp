@@ -2,6 +2,7 @@
 
 #include <gmock/gmock.h>
 
+#include "fake_link_host.h"
 #include "link_fixture.h"
 #include "scripted_dialogs.h"
 #include "senders.h"
@@ -10,28 +11,6 @@
 namespace {
 
 using ::testing::ElementsAre;
-
-class FakeHost : public LinkHost {
- public:
-  void SetTimer(LinkTimer, bool) override {}
-  std::vector<std::string> ListPorts() override { return ports; }
-  std::string RefusalReason(const std::string&) override { return "in use by another program"; }
-  void SelectLinkButton(bool connect) override { connectShown = connect; }
-  void UpdateStatusDialog(int percent, bool visible) override {
-    lastPercent = percent;
-    dialogVisible = visible;
-  }
-  void RefreshPanel() override { ++refreshes; }
-  void ShowMainWindow() override {}
-  void RebuildPresetList() override { ++presetListRebuilds; }
-
-  std::vector<std::string> ports;
-  bool connectShown = false;
-  bool dialogVisible = false;
-  int lastPercent = -1;
-  int refreshes = 0;
-  int presetListRebuilds = 0;
-};
 
 Bytes Request(std::uint8_t command, ParamAddress address, Bytes data = {}) {
   const Frame f = BuildFrame(command, address, data);
