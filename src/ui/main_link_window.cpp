@@ -11,20 +11,19 @@
 MainLinkWindow::MainLinkWindow(TForm1& form) : form_(form) {
   auto* connect = form_.Control<BmpButton>("LinkBtn");
   auto* disconnect = form_.Control<BmpButton>("UnLinkBtn");
-  connectUp_ = connect->Up();
-  disconnectUp_ = disconnect->Up();
   connect->OnClick = [](BmpButton&) { LinkConnect(); };
   disconnect->OnClick = [](BmpButton&) { LinkDisconnect(); };
   linkTexts.onChanged = [this] { ShowLinkTexts(); };
   ShowLinkTexts();
 }
 
-// The pressed button of the pair shows its StayDown picture, the other its own Up.
+// The pressed button of the pair shows its lit look (kept in Down), the other its off look (kept
+// in Disabled).
 void MainLinkWindow::SelectLinkButton(bool connect) {
   auto* connectButton = form_.Control<BmpButton>("LinkBtn");
   auto* disconnectButton = form_.Control<BmpButton>("UnLinkBtn");
-  connectButton->SetUp(connect ? connectButton->StayDown() : connectUp_);
-  disconnectButton->SetUp(connect ? disconnectUp_ : disconnectButton->StayDown());
+  connectButton->SetUp(connect ? connectButton->Down() : connectButton->Disabled());
+  disconnectButton->SetUp(connect ? disconnectButton->Disabled() : disconnectButton->Down());
   // The port list the scan works through is the one the session read at Connect.
   auto* ports = form_.Control<ComboBox>("ComComboBox1");
   QStringList names;

@@ -2,8 +2,6 @@
 // The main window's side of the link: the Connect/Disconnect pair, the status texts, the preset list
 // and the port list follow the link session through this.
 
-#include <QPixmap>
-
 #include "link_window.h"
 
 class TForm1;
@@ -22,6 +20,4 @@ class MainLinkWindow : public LinkWindow {
   void ShowLinkTexts();
 
   TForm1& form_;
-  QPixmap connectUp_;
-  QPixmap disconnectUp_;
 };
