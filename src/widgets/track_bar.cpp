@@ -1,33 +1,37 @@
 #include "track_bar.h"
 
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include "pictures.h"
 #include "theme.h"
 
+namespace {
+constexpr int DefaultMax = 10;
+}  // namespace
+
 TrackBar::TrackBar(Qt::Orientation orientation, QWidget* parent)
-    : QWidget(parent), orientation_(orientation), accent_(theme::ChannelAccent) {
-  thumb_ = ThumbPicture(orientation_, accent_, true);
-  thumbDisabled_ = ThumbPicture(orientation_, accent_, false);
+    : QAbstractSlider(parent), accent_(theme::ChannelAccent) {
+  setOrientation(orientation);
+  setRange(0, DefaultMax);
+  thumb_ = ThumbPicture(orientation, accent_, true);
+  thumbDisabled_ = ThumbPicture(orientation, accent_, false);
   setFocusPolicy(Qt::StrongFocus);
-  setSizePolicy(orientation_ == Qt::Horizontal ? QSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed)
-                                               : QSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding));
+  setSizePolicy(orientation == Qt::Horizontal ? QSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed)
+                                              : QSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding));
+  // valueChanged is the one signal every change of the position goes through, synchronously.
+  connect(this, &QAbstractSlider::valueChanged, this, [this] {
+    if (OnChange) OnChange(*this);
+  });
 }
 
-void TrackBar::SetPosition(int position) {
-  position = qBound(0, position, max_);
-  if (position == position_) return;
-  position_ = position;
-  update();
-  if (OnChange) OnChange(*this);
-}
-
-void TrackBar::SetMax(int max) {
-  max_ = qMax(0, max);
-  if (position_ > max_) SetPosition(max_);
-  update();
+void TrackBar::sliderChange(SliderChange change) {
+  if (change == SliderRangeChange) {
+    // The handlers count positions from 0; a range set from outside is brought back to start there.
+    if (minimum() != 0) return setRange(0, qMax(0, maximum()));
+    setPageStep(qMax(1, maximum() / 10));
+  }
+  QAbstractSlider::sliderChange(change);
 }
 
 void TrackBar::SetSliderPicture(const QPixmap& picture) {
@@ -42,45 +46,46 @@ void TrackBar::SetSliderPictureDisabled(const QPixmap& picture) {
 
 void TrackBar::SetAccent(const QColor& accent) {
   accent_ = accent;
-  thumb_ = ThumbPicture(orientation_, accent_, true);
-  thumbDisabled_ = ThumbPicture(orientation_, accent_, false);
+  thumb_ = ThumbPicture(orientation(), accent_, true);
+  thumbDisabled_ = ThumbPicture(orientation(), accent_, false);
   update();
 }
 
 QSize TrackBar::ThumbExtent() const {
-  return thumb_.isNull() ? ThumbSize(orientation_) : thumb_.deviceIndependentSize().toSize();
+  return thumb_.isNull() ? ThumbSize(orientation()) : thumb_.deviceIndependentSize().toSize();
 }
 
 QSize TrackBar::sizeHint() const {
-  return orientation_ == Qt::Horizontal ? QSize(120, ThumbExtent().height() + 2) : QSize(ThumbExtent().width() + 2, 100);
+  return orientation() == Qt::Horizontal ? QSize(120, ThumbExtent().height() + 2) : QSize(ThumbExtent().width() + 2, 100);
 }
 
 QSize TrackBar::minimumSizeHint() const {
-  return orientation_ == Qt::Horizontal ? QSize(40, ThumbExtent().height() + 2) : QSize(ThumbExtent().width() + 2, 40);
+  return orientation() == Qt::Horizontal ? QSize(40, ThumbExtent().height() + 2) : QSize(ThumbExtent().width() + 2, 40);
 }
 
 int TrackBar::TravelStart() const {
   const QSize t = ThumbExtent();
-  return orientation_ == Qt::Horizontal ? t.width() / 2 : t.height() / 2;
+  return orientation() == Qt::Horizontal ? t.width() / 2 : t.height() / 2;
 }
 
 int TrackBar::TravelLength() const {
   const QSize t = ThumbExtent();
-  const int length = orientation_ == Qt::Horizontal ? width() - t.width() : height() - t.height();
+  const int length = orientation() == Qt::Horizontal ? width() - t.width() : height() - t.height();
   return qMax(1, length);
 }
 
 int TrackBar::PositionAt(QPoint point) const {
-  const int along = orientation_ == Qt::Horizontal ? point.x() - TravelStart()
-                                                   : TravelStart() + TravelLength() - point.y();
+  const int along = orientation() == Qt::Horizontal ? point.x() - TravelStart()
+                                                    : TravelStart() + TravelLength() - point.y();
   const double fraction = qBound(0.0, double(along) / TravelLength(), 1.0);
-  return qRound(fraction * max_);
+  return qRound(fraction * maximum());
 }
 
 QRect TrackBar::ThumbRect() const {
   const QSize t = ThumbExtent();
-  const int offset = max_ == 0 ? 0 : int(qRound(double(position_) / max_ * TravelLength()));
-  if (orientation_ == Qt::Horizontal) return QRect(offset, (height() - t.height()) / 2, t.width(), t.height());
+  const int max = maximum();
+  const int offset = max == 0 ? 0 : int(qRound(double(sliderPosition()) / max * TravelLength()));
+  if (orientation() == Qt::Horizontal) return QRect(offset, (height() - t.height()) / 2, t.width(), t.height());
   return QRect((width() - t.width()) / 2, TravelLength() - offset, t.width(), t.height());
 }
 
@@ -90,7 +95,7 @@ void TrackBar::paintEvent(QPaintEvent*) {
   const QRect thumb = ThumbRect();
   const bool enabled = isEnabled();
   QRectF groove, filled;
-  if (orientation_ == Qt::Horizontal) {
+  if (orientation() == Qt::Horizontal) {
     const qreal y = height() / 2.0 - 2.5;
     groove = QRectF(TravelStart() - 3, y, TravelLength() + 6, 5);
     filled = QRectF(groove.left(), y, thumb.center().x() - groove.left(), 5);
@@ -115,8 +120,7 @@ void TrackBar::paintEvent(QPaintEvent*) {
 }
 
 void TrackBar::mousePressEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
-  dragging_ = true;
+  if (event->button() != Qt::LeftButton) return QAbstractSlider::mousePressEvent(event);
   // A press on the thumb grabs it where it was hit; a press beside it jumps there first.
   const QPoint point = event->position().toPoint();
   const QRect thumb = ThumbRect();
@@ -125,31 +129,18 @@ void TrackBar::mousePressEvent(QMouseEvent* event) {
     grabOffset_ = point - centre;
   } else {
     grabOffset_ = QPoint();
-    SetPosition(PositionAt(point));
+    setSliderPosition(PositionAt(point));
   }
+  setSliderDown(true);
 }
 
 void TrackBar::mouseMoveEvent(QMouseEvent* event) {
-  if (dragging_ && (event->buttons() & Qt::LeftButton)) SetPosition(PositionAt(event->position().toPoint() - grabOffset_));
+  if (isSliderDown() && (event->buttons() & Qt::LeftButton))
+    setSliderPosition(PositionAt(event->position().toPoint() - grabOffset_));
 }
 
 void TrackBar::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) dragging_ = false;
-}
-
-void TrackBar::keyPressEvent(QKeyEvent* event) {
-  const int page = qMax(1, max_ / 10);
-  switch (event->key()) {
-    case Qt::Key_Right:
-    case Qt::Key_Up: SetPosition(position_ + 1); break;
-    case Qt::Key_Left:
-    case Qt::Key_Down: SetPosition(position_ - 1); break;
-    case Qt::Key_PageUp: SetPosition(position_ + page); break;
-    case Qt::Key_PageDown: SetPosition(position_ - page); break;
-    case Qt::Key_Home: SetPosition(0); break;
-    case Qt::Key_End: SetPosition(max_); break;
-    default: QWidget::keyPressEvent(event); return;
-  }
+  if (event->button() == Qt::LeftButton) setSliderDown(false);
 }
 
 // The wheel belongs to the main window, which steps the current band edit with it.

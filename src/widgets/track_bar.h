@@ -1,25 +1,33 @@
 #pragma once
-// A slider from 0 to Max. Setting Position from code runs OnChange at once, on the caller's thread,
-// whenever the position actually changes; so does the user's drag, click or arrow key. A position
-// that does not change runs nothing, which is what stops a handler that sets its own slider from
-// running forever. A vertical slider has Max at the top, like a fader.
+// A slider from 0 to Max, standing on QAbstractSlider so that its `value`, `minimum` and `maximum`
+// properties, its keys and its accessibility are Qt's own; it paints its own groove and thumb.
+//
+// OnChange runs at once, on the caller's thread, for every change of the position, whatever made it:
+// SetPosition, setValue or the `value` property, a smaller Max, the user's drag, click or key. A
+// position that does not change runs nothing, which is what stops a handler that sets its own slider
+// from running forever. The minimum stays 0.
+//
+// Mouse: a press on the thumb grabs it where it was hit, a press beside it jumps there, and a drag
+// reports each new position. A vertical slider has Max at the top, like a fader.
+// Keys: the arrows step by 1, Page Up and Page Down by a page of Max/10 (at least 1), Home goes to 0
+// and End to Max. The wheel is left to the main window.
 
+#include <QAbstractSlider>
 #include <QPixmap>
-#include <QWidget>
 
 #include "control_data.h"
 
-class TrackBar : public QWidget, public ControlData {
+class TrackBar : public QAbstractSlider, public ControlData {
   Q_OBJECT
 
  public:
   explicit TrackBar(Qt::Orientation orientation = Qt::Horizontal, QWidget* parent = nullptr);
 
-  int Position() const { return position_; }
-  void SetPosition(int position);
-  int Max() const { return max_; }
-  void SetMax(int max);
-  Qt::Orientation Orientation() const { return orientation_; }
+  int Position() const { return value(); }
+  void SetPosition(int position) { setValue(position); }
+  int Max() const { return maximum(); }
+  void SetMax(int max) { setMaximum(max); }
+  Qt::Orientation Orientation() const { return orientation(); }
 
   // The thumb's pictures, enabled and disabled; another slider may take them over.
   const QPixmap& SliderPicture() const { return thumb_; }
@@ -35,11 +43,11 @@ class TrackBar : public QWidget, public ControlData {
   Event<TrackBar&> OnChange;
 
  protected:
+  void sliderChange(SliderChange change) override;
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
 
  private:
@@ -50,10 +58,6 @@ class TrackBar : public QWidget, public ControlData {
   int PositionAt(QPoint point) const;
   QRect ThumbRect() const;
 
-  Qt::Orientation orientation_;
-  int position_ = 0;
-  int max_ = 10;
-  bool dragging_ = false;
   QPoint grabOffset_;
   QPixmap thumb_;
   QPixmap thumbDisabled_;

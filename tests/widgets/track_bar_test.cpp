@@ -1,6 +1,8 @@
 #include "track_bar.h"
 
+#include <QApplication>
 #include <QTest>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 namespace {
@@ -90,6 +92,61 @@ TEST(TrackBarTest, ThumbPicturesCanBeTakenFromAnotherSlider) {
   target.SetSliderPictureDisabled(source.SliderPictureDisabled());
   EXPECT_EQ(target.SliderPicture().cacheKey(), source.SliderPicture().cacheKey());
   EXPECT_EQ(target.SliderPictureDisabled().cacheKey(), source.SliderPictureDisabled().cacheKey());
+}
+
+TEST(TrackBarTest, ItsQtPropertiesActAsItsOwnPositionAndMax) {
+  // A tool that sets `value` changes the slider exactly as SetPosition would.
+  TrackBar bar;
+  bar.SetMax(143);
+  Recorder changes(bar);
+  EXPECT_TRUE(bar.setProperty("value", 42));
+  EXPECT_EQ(bar.Position(), 42);
+  EXPECT_EQ(changes.positions, std::vector<int>{42});
+  EXPECT_TRUE(bar.setProperty("value", 42));
+  EXPECT_EQ(changes.positions.size(), 1u);
+  EXPECT_EQ(bar.property("maximum").toInt(), 143);
+  bar.setProperty("maximum", 20);
+  EXPECT_EQ(bar.Max(), 20);
+  EXPECT_EQ(changes.positions.back(), 20);
+  bar.setProperty("minimum", 5);  // the handlers count from 0
+  EXPECT_EQ(bar.property("minimum").toInt(), 0);
+  EXPECT_EQ(bar.Max(), 20);
+}
+
+TEST(TrackBarTest, KeysStepPageAndJumpToTheEnds) {
+  struct Case {
+    int max, from;
+    Qt::Key key;
+    int to;
+  };
+  const Case cases[] = {
+      {143, 50, Qt::Key_Up, 51},       {143, 50, Qt::Key_Left, 49},     {143, 50, Qt::Key_PageUp, 64},
+      {143, 50, Qt::Key_PageDown, 36}, {143, 50, Qt::Key_Home, 0},      {143, 50, Qt::Key_End, 143},
+      {143, 140, Qt::Key_PageUp, 143}, {5, 2, Qt::Key_PageUp, 3},  // a page is a tenth of Max, at least 1
+  };
+  for (const Case& c : cases) {
+    for (const Qt::Orientation orientation : {Qt::Horizontal, Qt::Vertical}) {
+      SCOPED_TRACE(testing::Message() << QKeySequence(c.key).toString().toStdString() << " from " << c.from << " of "
+                                      << c.max << (orientation == Qt::Horizontal ? " horizontal" : " vertical"));
+      TrackBar bar(orientation);
+      bar.SetMax(c.max);
+      bar.SetPosition(c.from);
+      Recorder changes(bar);
+      QTest::keyClick(&bar, c.key);
+      EXPECT_EQ(changes.positions, std::vector<int>{c.to});
+    }
+  }
+}
+
+TEST(TrackBarTest, TheWheelIsLeftToTheWindow) {
+  TrackBar bar;
+  bar.SetMax(100);
+  bar.SetPosition(50);
+  QWheelEvent wheel(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                    Qt::NoScrollPhase, false);
+  QApplication::sendEvent(&bar, &wheel);
+  EXPECT_FALSE(wheel.isAccepted());
+  EXPECT_EQ(bar.Position(), 50);
 }
 
 }  // namespace
