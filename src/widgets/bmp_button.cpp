@@ -6,11 +6,14 @@
 
 #include "theme.h"
 
-BmpButton::BmpButton(const QString& caption, QWidget* parent)
-    : QWidget(parent), caption_(caption), captionColor_(Qt::black) {
+BmpButton::BmpButton(const QString& caption, QWidget* parent) : QAbstractButton(parent), captionColor_(Qt::black) {
+  setText(caption);
   setFont(theme::UiFont(12));
-  setFocusPolicy(Qt::TabFocus);
+  setFocusPolicy(Qt::StrongFocus);
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  connect(this, &QAbstractButton::clicked, this, [this] {
+    if (OnClick) OnClick(*this);
+  });
 }
 
 void BmpButton::SetUp(const QPixmap& picture) {
@@ -38,11 +41,6 @@ void BmpButton::SetHot(const QPixmap& picture) {
   update();
 }
 
-void BmpButton::SetCaption(const QString& caption) {
-  caption_ = caption;
-  update();
-}
-
 void BmpButton::SetCaptionColor(const QColor& color) {
   captionColor_ = color;
   update();
@@ -53,19 +51,15 @@ void BmpButton::SetWidth(int width) {
   resize(width, height());
 }
 
-void BmpButton::Click() {
-  if (OnClick) OnClick(*this);
-}
-
 QSize BmpButton::sizeHint() const {
   if (!up_.isNull()) return up_.deviceIndependentSize().toSize();
-  return {fontMetrics().horizontalAdvance(caption_) + 16, 22};
+  return {fontMetrics().horizontalAdvance(text()) + 16, 22};
 }
 
 const QPixmap& BmpButton::Shown() const {
   if (!isEnabled()) return disabled_.isNull() ? up_ : disabled_;
-  if (pressed_ && hovered_ && !down_.isNull()) return down_;
-  if (hovered_ && !pressed_ && !hot_.isNull()) return hot_;
+  if (isDown() && !down_.isNull()) return down_;
+  if (hovered_ && !isDown() && !hot_.isNull()) return hot_;
   return up_;
 }
 
@@ -76,48 +70,45 @@ void BmpButton::paintEvent(QPaintEvent*) {
   const bool faded = !isEnabled() && disabled_.isNull();
   if (faded) painter.setOpacity(0.45);
   if (!picture.isNull()) painter.drawPixmap(rect(), picture);
-  if (caption_.isEmpty()) return;
+  if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+    painter.setOpacity(0.7);
+    painter.setPen(QPen(captionColor_, 1, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5));
+  }
+  if (text().isEmpty()) return;
   painter.setOpacity(isEnabled() ? 1.0 : 0.55);
   painter.setPen(captionColor_);
-  const QRect textRect = pressed_ && hovered_ ? rect().translated(0, 1) : rect();
-  painter.drawText(textRect, Qt::AlignCenter, caption_);
+  const QRect textRect = isDown() ? rect().translated(0, 1) : rect();
+  painter.drawText(textRect, Qt::AlignCenter, text());
 }
 
-void BmpButton::mousePressEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
-  pressed_ = true;
-  hovered_ = true;
-  update();
-}
-
+// While the mouse holds the button, Qt holds back the leave event until the release; the moves tell
+// when the pointer has left, so that the button shows Up rather than Hot.
 void BmpButton::mouseMoveEvent(QMouseEvent* event) {
   const bool inside = rect().contains(event->position().toPoint());
   if (inside != hovered_) {
     hovered_ = inside;
     update();
   }
-}
-
-void BmpButton::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton || !pressed_) return QWidget::mouseReleaseEvent(event);
-  pressed_ = false;
-  update();
-  if (rect().contains(event->position().toPoint())) Click();
+  QAbstractButton::mouseMoveEvent(event);
 }
 
 void BmpButton::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-    Click();
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+    click();
   else
-    QWidget::keyPressEvent(event);
+    QAbstractButton::keyPressEvent(event);
 }
 
-void BmpButton::enterEvent(QEnterEvent*) {
+void BmpButton::enterEvent(QEnterEvent* event) {
   hovered_ = true;
   update();
+  QAbstractButton::enterEvent(event);
 }
 
-void BmpButton::leaveEvent(QEvent*) {
+void BmpButton::leaveEvent(QEvent* event) {
   hovered_ = false;
   update();
+  QAbstractButton::leaveEvent(event);
 }

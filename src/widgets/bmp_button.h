@@ -1,16 +1,23 @@
 #pragma once
-// A button drawn from pictures. It shows Up at rest, Down while the mouse holds it, Hot while the
-// pointer is over it (when it has a Hot picture) and Disabled when it cannot be used (when it has a
-// Disabled picture; otherwise a faded Up). StayDown is a picture it keeps for the panel's state
-// handlers, which show a button's states by giving its Up another of the pictures. Each picture can be
-// taken over from another button. The caption is drawn centred over the picture in its own colour.
+// A button drawn from pictures, standing on QAbstractButton so that its `text`, `checkable` and
+// `checked` properties, its keys and its accessibility are Qt's own. It shows Up at rest, Down while
+// the mouse holds it with the pointer over it, Hot while the pointer is over it (when it has a Hot
+// picture) and Disabled when it cannot be used (when it has a Disabled picture; otherwise a faded Up).
+// StayDown is a picture it keeps for the panel's state handlers, which show a button's states by
+// giving its Up another of the pictures. Each picture can be taken over from another button. The
+// caption (the `text` property) is drawn centred over the picture in its own colour.
+//
+// A click never flips `checked`: the buttons that toggle are made checkable by their owners, and only
+// the panel's state handlers set their state. Space, Return and Enter click the button. A press of
+// the mouse takes the keyboard focus before the click runs, so an edit's exit handler runs first.
+// Like Qt's own buttons, it draws its focus ring once the keyboard has moved the focus in its window.
 
+#include <QAbstractButton>
 #include <QPixmap>
-#include <QWidget>
 
 #include "control_data.h"
 
-class BmpButton : public QWidget, public ControlData {
+class BmpButton : public QAbstractButton, public ControlData {
   Q_OBJECT
 
  public:
@@ -27,15 +34,15 @@ class BmpButton : public QWidget, public ControlData {
   const QPixmap& Hot() const { return hot_; }
   void SetHot(const QPixmap& picture);
 
-  const QString& Caption() const { return caption_; }
-  void SetCaption(const QString& caption);
+  QString Caption() const { return text(); }
+  void SetCaption(const QString& caption) { setText(caption); }
   const QColor& CaptionColor() const { return captionColor_; }
   void SetCaptionColor(const QColor& color);
   int Width() const { return width(); }
   void SetWidth(int width);
 
-  // Runs OnClick as a click of the user would.
-  void Click();
+  // A click as the user's: runs OnClick, and nothing while the button is disabled.
+  void Click() { click(); }
 
   QSize sizeHint() const override;
 
@@ -43,19 +50,16 @@ class BmpButton : public QWidget, public ControlData {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void enterEvent(QEnterEvent* event) override;
   void leaveEvent(QEvent* event) override;
+  void nextCheckState() override {}
 
  private:
   const QPixmap& Shown() const;
 
   QPixmap up_, down_, disabled_, stayDown_, hot_;
-  QString caption_;
   QColor captionColor_;
-  bool pressed_ = false;
   bool hovered_ = false;
 };
