@@ -4,21 +4,17 @@
 
 #include "theme.h"
 
-StatusPane::StatusPane(QWidget* parent) : QWidget(parent) {
+StatusPane::StatusPane(QWidget* parent) : QLabel(parent) {
+  setTextFormat(Qt::PlainText);
   setFont(theme::UiFont(12));
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
-void StatusPane::SetCaption(const QString& caption) {
-  if (caption == caption_) return;
-  caption_ = caption;
-  update();
-}
-
-QSize StatusPane::sizeHint() const { return {fontMetrics().horizontalAdvance(caption_) + 10, 20}; }
+QSize StatusPane::sizeHint() const { return {fontMetrics().horizontalAdvance(text()) + 10, 20}; }
 
 QSize StatusPane::minimumSizeHint() const { return sizeHint(); }
 
+// The whole look is ours; QLabel's own painting would draw the text a second time.
 void StatusPane::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
@@ -26,5 +22,5 @@ void StatusPane::paintEvent(QPaintEvent*) {
   painter.setBrush(theme::ReadoutFill);
   painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
   painter.setPen(isEnabled() ? theme::ReadoutText : theme::DimText);
-  painter.drawText(rect().adjusted(3, 0, -3, 0), Qt::AlignCenter, caption_);
+  painter.drawText(rect().adjusted(3, 0, -3, 0), Qt::AlignCenter, text());
 }

@@ -1,25 +1,23 @@
 #pragma once
-// A sunken read-out that shows a slot's value as text.
+// A sunken read-out that shows a slot's value as text. It stands on QLabel, so its `text` property
+// and its accessibility are Qt's own; it paints its own rounded look.
 
-#include <QWidget>
+#include <QLabel>
 
 #include "control_data.h"
 
-class StatusPane : public QWidget, public ControlData {
+class StatusPane : public QLabel, public ControlData {
   Q_OBJECT
 
  public:
   explicit StatusPane(QWidget* parent = nullptr);
 
-  const QString& Caption() const { return caption_; }
-  void SetCaption(const QString& caption);
+  QString Caption() const { return text(); }
+  void SetCaption(const QString& caption) { setText(caption); }
 
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
-
- private:
-  QString caption_;
 };
