@@ -1,5 +1,6 @@
 #include "spin_buttons.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -13,10 +14,7 @@ constexpr int RepeatMs = 80;
 
 SpinButtons::SpinButtons(QWidget* parent) : QWidget(parent) {
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-  connect(&repeat_, &QTimer::timeout, this, [this] {
-    repeat_.setInterval(RepeatMs);
-    Fire();
-  });
+  connect(&repeat_, &QTimer::timeout, this, &SpinButtons::Repeat);
 }
 
 void SpinButtons::Fire() {
@@ -24,19 +22,54 @@ void SpinButtons::Fire() {
   if (held_ == Half::DownLeft && OnDownLeftClick) OnDownLeftClick(*this);
 }
 
+// A dialog or a menu of another window has taken the mouse.
+bool SpinButtons::Overlaid() const {
+  const QWidget* modal = QApplication::activeModalWidget();
+  const QWidget* popup = QApplication::activePopupWidget();
+  return (modal && modal != window()) || (popup && popup != window());
+}
+
+void SpinButtons::Repeat() {
+  if (Overlaid()) return Release();
+  repeat_.setInterval(RepeatMs);
+  Fire();
+}
+
+void SpinButtons::Release() {
+  repeat_.stop();
+  if (held_ == Half::None) return;
+  held_ = Half::None;
+  update();
+}
+
 void SpinButtons::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
   held_ = event->position().y() < height() / 2.0 ? Half::UpRight : Half::DownLeft;
   update();
-  Fire();
+  // Armed before the first event runs, so that a hold its handler ends stays ended: a dialog the
+  // handler opens deactivates the window and takes the release with it.
   repeat_.start(FirstRepeatMs);
+  Fire();
 }
 
 void SpinButtons::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return QWidget::mouseReleaseEvent(event);
-  repeat_.stop();
-  held_ = Half::None;
-  update();
+  Release();
+}
+
+bool SpinButtons::event(QEvent* event) {
+  if (event->type() == QEvent::WindowDeactivate) Release();
+  return QWidget::event(event);
+}
+
+void SpinButtons::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::EnabledChange && !isEnabled()) Release();
+  QWidget::changeEvent(event);
+}
+
+void SpinButtons::hideEvent(QHideEvent* event) {
+  Release();
+  QWidget::hideEvent(event);
 }
 
 void SpinButtons::paintEvent(QPaintEvent*) {

@@ -1,6 +1,9 @@
 #pragma once
 // A pair of small arrow buttons, one above the other. A press on the upper one runs
 // OnUpRightClick, on the lower one OnDownLeftClick; holding a button down repeats its event.
+// The repeat ends with the release, and also when the control is disabled or hidden, when its window
+// loses the activation, or when a dialog or a menu opens over it: those take the mouse, and the
+// release would never come back. A disabled control takes no press.
 
 #include <QTimer>
 #include <QWidget>
@@ -19,6 +22,9 @@ class SpinButtons : public QWidget, public ControlData {
   Event<SpinButtons&> OnDownLeftClick;
 
  protected:
+  bool event(QEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
@@ -26,6 +32,9 @@ class SpinButtons : public QWidget, public ControlData {
  private:
   enum class Half { None, UpRight, DownLeft };
   void Fire();
+  void Repeat();
+  void Release();
+  bool Overlaid() const;
 
   Half held_ = Half::None;
   QTimer repeat_;
