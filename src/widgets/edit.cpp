@@ -1,6 +1,10 @@
 #include "edit.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
 #include <QPainter>
 
 #include "theme.h"
@@ -44,8 +48,23 @@ QChar CharacterOf(const QKeyEvent* event) {
 
 }  // namespace
 
+// One character at a time, so that a handler that looks at the text sees what typing would show it.
+void Edit::TypeIn(const QString& text) {
+  if (!OnKeyPress) return insert(text);
+  for (QChar key : text) {
+    OnKeyPress(*this, key);
+    if (key.isPrint()) insert(QString(key));
+  }
+}
+
 void Edit::keyPressEvent(QKeyEvent* event) {
   if (OnKeyDown) OnKeyDown(*this, event->key());
+  // The Paste keys are a command, not a character: what they bring is typed in.
+  if (event->matches(QKeySequence::Paste) && !isReadOnly()) {
+    TypeIn(QGuiApplication::clipboard()->text());
+    event->accept();
+    return;
+  }
   const QChar original = CharacterOf(event);
   if (!original.isNull() && OnKeyPress) {
     QChar key = original;
@@ -64,6 +83,12 @@ void Edit::keyPressEvent(QKeyEvent* event) {
 }
 
 void Edit::mouseReleaseEvent(QMouseEvent* event) {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  if (event->button() == Qt::MiddleButton && clipboard->supportsSelection() && !isReadOnly()) {
+    deselect();
+    TypeIn(clipboard->text(QClipboard::Selection));
+    return;
+  }
   QLineEdit::mouseReleaseEvent(event);
   if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && OnClick) OnClick(*this);
 }
@@ -73,4 +98,28 @@ void Edit::focusOutEvent(QFocusEvent* event) {
   // Leaving the window or opening a menu is not leaving the edit.
   if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason) return;
   if (OnExit) OnExit(*this);
+}
+
+void Edit::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu* menu = createStandardContextMenu();
+  // Qt's Paste entry runs QLineEdit::paste, which would take the clipboard in untyped. Which entry it
+  // is shows by its connection, made in the one form or the other depending on the Qt version.
+  for (QAction* action : menu->actions()) {
+    if (disconnect(action, &QAction::triggered, this, &QLineEdit::paste) ||
+        disconnect(action, SIGNAL(triggered()), this, SLOT(paste())))
+      connect(action, &QAction::triggered, this, [this] { TypeIn(QGuiApplication::clipboard()->text()); });
+  }
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->popup(event->globalPos());
+}
+
+void Edit::dropEvent(QDropEvent* event) {
+  // A drop from the edit itself only moves text that is already in it.
+  if (event->source() == this || isReadOnly() || !event->mimeData()->hasText()) return QLineEdit::dropEvent(event);
+  event->acceptProposedAction();
+  setCursorPosition(cursorPositionAt(event->position().toPoint()));
+  TypeIn(event->mimeData()->text());
+  // Hides the drop caret that QLineEdit showed while the text was dragged over it.
+  QDragLeaveEvent over;
+  QLineEdit::dragLeaveEvent(&over);
 }

@@ -1,8 +1,13 @@
 #include "edit.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QMimeData>
 #include <QTest>
 #include <QVBoxLayout>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -61,6 +66,83 @@ TEST(EditTest, LeavingForAnotherControlRunsExitButClicksStayInside) {
   EXPECT_EQ(exits, 0);
   second->setFocus(Qt::TabFocusReason);
   EXPECT_EQ(exits, 1);
+}
+
+// The band edits' filter: digits, "-" and "." (and Backspace and Enter, which do not come in text).
+void KeepNumberCharacters(Edit&, QChar& key) {
+  if (!key.isDigit() && key != QLatin1Char('-') && key != QLatin1Char('.')) key = QChar();
+}
+
+// Brings the text into the edit the way the user would by one of the paste or drop paths.
+using Bring = std::function<void(Edit&, const QString&)>;
+
+void PasteByKeys(Edit& edit, const QString& text) {
+  QGuiApplication::clipboard()->setText(text);
+  QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
+}
+
+void PasteByContextMenu(Edit& edit, const QString& text) {
+  QGuiApplication::clipboard()->setText(text);
+  QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(5, 5), edit.mapToGlobal(QPoint(5, 5)));
+  QApplication::sendEvent(&edit, &request);
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  ASSERT_NE(menu, nullptr);
+  QAction* paste = nullptr;
+  for (QAction* action : menu->actions())
+    if (action->text().startsWith(QStringLiteral("&Paste"))) paste = action;
+  ASSERT_NE(paste, nullptr);
+  paste->trigger();
+  menu->close();
+}
+
+void Drop(Edit& edit, const QString& text) {
+  QMimeData data;
+  data.setText(text);
+  QDragEnterEvent enter(QPoint(50, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&edit, &enter);
+  QDropEvent drop(QPointF(50, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&edit, &drop);
+  EXPECT_TRUE(drop.isAccepted());
+}
+
+const std::pair<const char*, Bring> BringPaths[] = {
+    {"Ctrl+V", PasteByKeys}, {"context menu", PasteByContextMenu}, {"drop", Drop}};
+
+TEST(EditTest, PastedAndDroppedTextGoesThroughTheKeyFilterCharacterByCharacter) {
+  for (const auto& [path, bring] : BringPaths) {
+    SCOPED_TRACE(path);
+    Edit edit;
+    edit.resize(100, 20);
+    edit.OnKeyPress = KeepNumberCharacters;
+    bring(edit, QStringLiteral("a1.5b-"));
+    EXPECT_EQ(edit.Text(), QStringLiteral("1.5-"));
+
+    // A filter that looks at the text sees it as typing would have left it, one character at a time.
+    Edit one;
+    one.resize(100, 20);
+    one.OnKeyPress = [](Edit& sender, QChar& key) {
+      if (key == QLatin1Char('.') && sender.Text().contains(key)) key = QChar();
+    };
+    bring(one, QStringLiteral("1.2.3"));
+    EXPECT_EQ(one.Text(), QStringLiteral("1.23"));
+  }
+}
+
+TEST(EditTest, TextFromCodeAndEditsWithoutAFilterTakeEverything) {
+  Edit edit;
+  edit.OnKeyPress = KeepNumberCharacters;
+  edit.SetText(QStringLiteral("abc"));
+  EXPECT_EQ(edit.Text(), QStringLiteral("abc"));
+  edit.setProperty("text", QStringLiteral("-24.0dB"));
+  EXPECT_EQ(edit.Text(), QStringLiteral("-24.0dB"));
+
+  for (const auto& [path, bring] : BringPaths) {
+    SCOPED_TRACE(path);
+    Edit open;
+    open.resize(100, 20);
+    bring(open, QStringLiteral("a1.5b-"));
+    EXPECT_EQ(open.Text(), QStringLiteral("a1.5b-"));
+  }
 }
 
 }  // namespace
