@@ -40,4 +40,14 @@ TEST(ComboBoxTest, ReplacingTheItemsKeepsThemInOrder) {
   EXPECT_EQ(box.Items(), (QStringList{"1-Live", "2-Club", "3-Hall"}));
 }
 
+TEST(ComboBoxTest, TheCurrentIndexPropertyIsAChoiceFromCode) {
+  ComboBox box;
+  box.SetItems({"PEQ", "LSEQ", "HSEQ"});
+  int changes = 0;
+  box.OnChange = [&](ComboBox&) { ++changes; };
+  EXPECT_TRUE(box.setProperty("currentIndex", 2));
+  EXPECT_EQ(box.ItemIndex(), 2);
+  EXPECT_EQ(changes, 0);
+}
+
 }  // namespace
