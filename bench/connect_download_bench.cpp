@@ -63,6 +63,30 @@ class CountingPort : public ComPort {
   ComPort& port_;
 };
 
+// Stands in for the main window: times the download by the status texts the link shows.
+class TimingWindow : public LinkWindow {
+ public:
+  void SelectLinkButton(bool) override {}
+  void ImageReloaded() override {}
+  void ShowMainWindow() override {}
+  void RebuildPresetList() override {}
+  void ShowLinkTexts() override {
+    if (linkTexts.LinkLabel == "Linking..." && !port->counting) {
+      port->counting = true;
+      clock.start();
+    } else if (linkTexts.LinkLabel == "Device is Connected" && port->counting && !done) {
+      downloadMs = clock.nsecsElapsed() / 1e6;
+      port->counting = false;
+      done = true;
+    }
+  }
+
+  CountingPort* port = nullptr;
+  QElapsedTimer clock;
+  bool done = false;
+  double downloadMs = 0;
+};
+
 struct RunResult {
   bool ok = false;
   double downloadMs = 0;
@@ -98,29 +122,21 @@ RunResult RunOnce() {
   CountingPort counting(form.Port());
   comPort = &counting;
 
-  QElapsedTimer clock;
-  bool done = false;
-  linkTexts.onChanged = [&] {
-    if (linkTexts.LinkLabel == "Linking..." && !counting.counting) {
-      counting.counting = true;
-      clock.start();
-    } else if (linkTexts.LinkLabel == "Device is Connected" && counting.counting && !done) {
-      result.downloadMs = clock.nsecsElapsed() / 1e6;
-      counting.counting = false;
-      done = true;
-    }
-  };
+  TimingWindow window;
+  window.port = &counting;
+  form.SetLinkWindow(&window);
   LinkConnect();
   QElapsedTimer limit;
   limit.start();
-  while (!done && limit.elapsed() < 30000)
+  while (!window.done && limit.elapsed() < 30000)
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
 
-  result.ok = done;
+  result.ok = window.done;
+  result.downloadMs = window.downloadMs;
   result.writes = counting.writes;
   result.bytes = counting.bytesOut + counting.bytesIn;
-  linkTexts.onChanged = nullptr;
   LinkFormCloseQuery();
+  form.SetLinkWindow(nullptr);
   comPort = &form.Port();
   sim.terminate();
   sim.waitForFinished(3000);

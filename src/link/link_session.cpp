@@ -33,7 +33,7 @@ void UpdateStatusDialog(bool visible) {
 }
 
 void SelectLinkButton(bool connect) {
-  if (S.host) S.host->SelectLinkButton(connect);
+  if (LinkWindow* window = AttachedLinkWindow()) window->SelectLinkButton(connect);
 }
 
 void EmptyQueues() {
@@ -111,6 +111,8 @@ void AdvanceTransfer() {
 }
 
 }  // namespace
+
+LinkWindow* AttachedLinkWindow() { return S.host ? S.host->Window() : nullptr; }
 
 int TransferPercent() {
   if (S.TransferLast == 0) return 0;
@@ -233,13 +235,13 @@ void RunLinkAction(int action) {
     case 1:  // transfer done
       paramImage.ActiveBank = paramImage.DeviceTable[0][1];
       if (S.FirstRefreshStage == 0) S.FirstRefreshStage = 1;
-      if (S.host) S.host->RefreshPanel();
+      if (LinkWindow* window = AttachedLinkWindow()) window->ImageReloaded();
       T.LinkState = LinkConnected;
       EmptyQueues();
       SelectLinkButton(true);
       SetLinkLabel("Device is Connected", StatusBlue);
       UpdateStatusDialog(false);
-      if (S.host) S.host->ShowMainWindow();
+      if (LinkWindow* window = AttachedLinkWindow()) window->ShowMainWindow();
       SetTimer(LinkTimer::Hold, true);
       break;
     case 2:  // reload after a preset recall
@@ -247,7 +249,7 @@ void RunLinkAction(int action) {
       StartTransfer(TransferStepsChannels, 0, "Loading...");
       break;
     case 3:  // preset save acknowledged
-      if (S.host) S.host->RebuildPresetList();
+      if (LinkWindow* window = AttachedLinkWindow()) window->RebuildPresetList();
       T.LinkState = LinkConnected;
       SetLinkLabel("Device is Connected", StatusBlue);
       ShowMessage("Prompt", "Save OK!");

@@ -8,9 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "link_window.h"
+
 enum class LinkTimer { Scan, Stepper, Hold };  // 1000 ms, 100 ms, 20 ms
 
-// What the session needs from the windows around it.
+// What the session needs from the link form around it: its timers, the port list, the status dialog,
+// and the main window it was handed (null while none is attached).
 class LinkHost {
  public:
   virtual ~LinkHost() = default;
@@ -19,14 +22,9 @@ class LinkHost {
   virtual std::vector<std::string> ListPorts() = 0;
   // Why a port could not be opened, in one line for the user.
   virtual std::string RefusalReason(const std::string& port) = 0;
-  // Shows the state of the Connect/Disconnect pair: true = Connect pressed.
-  virtual void SelectLinkButton(bool connect) = 0;
   // The status dialog takes the status text and the progress (0..100); visible or hidden.
   virtual void UpdateStatusDialog(int percent, bool visible) = 0;
-  virtual void RefreshPanel() = 0;
-  virtual void ShowMainWindow() = 0;
-  // The preset list of the System page, rebuilt from the preset names.
-  virtual void RebuildPresetList() = 0;
+  virtual LinkWindow* Window() = 0;
 };
 
 inline constexpr int TransferStepsDownload = 27;  // last step of the connect download
@@ -60,6 +58,8 @@ void Timer1Timer();     // port scan, every 1000 ms
 void Timer2Timer();     // transfer stepper, every 100 ms
 void HoldTimerTimer();  // supervision, every 20 ms
 void RunLinkAction(int action);
+// The main window attached to the session's host, or null.
+LinkWindow* AttachedLinkWindow();
 // Closing the main window: the goodbye frame when connected.
 void LinkFormCloseQuery();
 // The status dialog's progress: TransferStep / TransferLast in percent, halves to even.

@@ -2,12 +2,14 @@
 
 #include <utility>
 
+#include "link_session.h"
+
 LinkTexts linkTexts;
 
 namespace {
 
 void Changed() {
-  if (linkTexts.onChanged) linkTexts.onChanged();
+  if (LinkWindow* window = AttachedLinkWindow()) window->ShowLinkTexts();
 }
 
 }  // namespace

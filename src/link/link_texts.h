@@ -1,16 +1,14 @@
 #pragma once
 // The link's two status texts that the main window shows: the status line and the device identity.
-// The window mirrors them; onChanged (may be empty) tells it when to refresh.
+// Each change is shown at once by the main window attached to the link, if any.
 
 #include <cstdint>
-#include <functional>
 #include <string>
 
 struct LinkTexts {
   std::string LinkLabel = "设备未连接";
   std::uint32_t LinkLabelColor = 0x000000;  // 0xRRGGBB; kept when only the text changes
   std::string DeviceIDLabel;
-  std::function<void()> onChanged;
 };
 
 extern LinkTexts linkTexts;

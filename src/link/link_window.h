@@ -1,15 +1,17 @@
 #pragma once
-// What the link asks of the main window. This base does the least that keeps the image consistent
-// while no main window is attached (RefreshPanel rebuilds the view of the active bank); the main
-// window overrides all four.
+// What the link asks of the main window. The window implements it and hands it to the link form,
+// which passes it to the session; with no window attached the link runs alone and shows nothing.
 
 class LinkWindow {
  public:
   virtual ~LinkWindow() = default;
   // Shows the state of the Connect/Disconnect pair: true = Connect pressed.
-  virtual void SelectLinkButton(bool connect);
-  virtual void RefreshPanel();
-  virtual void ShowMainWindow();
+  virtual void SelectLinkButton(bool connect) = 0;
+  // A transfer has put new values into the image: show every parameter from it.
+  virtual void ImageReloaded() = 0;
+  virtual void ShowMainWindow() = 0;
   // The preset list of the System page, rebuilt from the preset names.
-  virtual void RebuildPresetList();
+  virtual void RebuildPresetList() = 0;
+  // The link's status texts (LinkTexts) have changed.
+  virtual void ShowLinkTexts() = 0;
 };

@@ -60,17 +60,16 @@ std::vector<std::string> TForm3::ListPorts() {
 
 std::string TForm3::RefusalReason(const std::string& port) { return PortRefusalReason(port); }
 
-void TForm3::SelectLinkButton(bool connect) { window_->SelectLinkButton(connect); }
+void TForm3::SetLinkWindow(LinkWindow* window) {
+  disconnect(windowGone_);
+  window_ = window;
+  if (auto* object = dynamic_cast<QObject*>(window))
+    windowGone_ = connect(object, &QObject::destroyed, this, [this] { window_ = nullptr; });
+}
 
 void TForm3::UpdateStatusDialog(int percent, bool visible) {
   if (statusDialog_) statusDialog_->UpdateStatus(percent, visible);
 }
-
-void TForm3::RefreshPanel() { window_->RefreshPanel(); }
-
-void TForm3::ShowMainWindow() { window_->ShowMainWindow(); }
-
-void TForm3::RebuildPresetList() { window_->RebuildPresetList(); }
 
 // The form only carries the port and the timers; it never appears.
 void TForm3::setVisible(bool) { QWidget::setVisible(false); }

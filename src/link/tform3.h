@@ -2,13 +2,13 @@
 // The hidden link form: it owns the serial port and the three link timers, and carries out what the
 // link session asks of the windows. It is never shown.
 
+#include <QPointer>
 #include <QWidget>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "link_session.h"
-#include "link_window.h"
 #include "serial_port.h"
 
 class QTimer;
@@ -23,8 +23,9 @@ class TForm3 : public QWidget, public LinkHost {
 
   // The status dialog to update; null updates nothing.
   void SetStatusDialog(TForm2* dialog) { statusDialog_ = dialog; }
-  // The main window; null falls back to the plain LinkWindow behaviour.
-  void SetLinkWindow(LinkWindow* window) { window_ = window ? window : &fallback_; }
+  // The main window the session reports to; null detaches it. A window that is a QObject is
+  // detached by itself when it is destroyed, so the link never calls a window that is gone.
+  void SetLinkWindow(LinkWindow* window);
   // Ports given on the command line (or the simulator's); empty means the system's serial ports.
   void SetFixedPorts(std::vector<std::string> ports) { fixedPorts_ = std::move(ports); }
 
@@ -33,11 +34,8 @@ class TForm3 : public QWidget, public LinkHost {
   void SetTimer(LinkTimer timer, bool on) override;
   std::vector<std::string> ListPorts() override;
   std::string RefusalReason(const std::string& port) override;
-  void SelectLinkButton(bool connect) override;
   void UpdateStatusDialog(int percent, bool visible) override;
-  void RefreshPanel() override;
-  void ShowMainWindow() override;
-  void RebuildPresetList() override;
+  LinkWindow* Window() override { return window_; }
 
   void setVisible(bool visible) override;
 
@@ -45,7 +43,7 @@ class TForm3 : public QWidget, public LinkHost {
   SerialPort port_;
   QTimer* timers_[3] = {};  // indexed by LinkTimer
   TForm2* statusDialog_ = nullptr;
-  LinkWindow fallback_;
-  LinkWindow* window_ = &fallback_;
+  LinkWindow* window_ = nullptr;
+  QMetaObject::Connection windowGone_;
   std::vector<std::string> fixedPorts_;
 };

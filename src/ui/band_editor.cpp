@@ -1,9 +1,11 @@
 #include "band_editor.h"
 
 #include "control_factory.h"
+#include "control_names.h"
 #include "edit.h"
 #include "label.h"
 #include "panel.h"
+#include "panel_tables.h"
 #include "spin_buttons.h"
 #include "theme.h"
 #include "track_bar.h"
@@ -18,21 +20,8 @@ constexpr int EditHeight = 19;
 constexpr int SpinWidth = 12;
 constexpr int ScaleWidth = 30;  // the gain column's scale labels left of its slider
 
-struct Column {
-  const char* caption;
-  const char* slider;
-  int max;
-  const char* edit;
-  const char* spin;
-  const char* top;     // end labels; the gain column has a scale instead
-  const char* bottom;
-};
-
-const Column Columns[3] = {
-    {"频率", "ComEQFreBar", 361, "ComEQFreEdit", "ComEQFreUpDownBtn", "20600.0Hz", "19.7Hz"},
-    {"增益", "ComEQGainBar", 180, "ComEQGainEdit", "ComEQGainUpDownBtn", nullptr, nullptr},
-    {"Q值", "ComEQQvalueBar", 100, "ComEQQvalueEdit", "ComEQQvalueUpDownBtn", "128.00", "0.40"},
-};
+// The end labels of the frequency and Q columns, top and bottom; the gain column has a scale.
+const char* const EndLabels[3][2] = {{"20600.0Hz", "19.7Hz"}, {nullptr, nullptr}, {"128.00", "0.40"}};
 
 const char* const GainScale[] = {"+24﹣", "+12﹣", "+6 ﹣", " 0 ﹣", "-6 ﹣", "-12﹣", "-18 ﹣"};
 
@@ -48,10 +37,10 @@ Label* SmallLabel(const QString& text, const QRect& at, Qt::Alignment align, QWi
 }  // namespace
 
 Panel* BuildBandEditor(int height, QWidget* parent) {
-  auto* group = NewControl<Panel>(parent, "EQCotrolGrop");
+  auto* group = NewControl<Panel>(parent, ControlName::EQCotrolGrop);
   group->setFixedSize(BandEditorWidth, height);
 
-  auto* title = NewControl<Label>(group, "COMEQlabel", QString::fromUtf8("调节当前EQ段：1"));
+  auto* title = NewControl<Label>(group, ControlName::COMEQlabel, QString::fromUtf8(BandEditorTitlePrefix) + QStringLiteral("1"));
   title->setFont(theme::UiFont(12, true));
   title->setGeometry(Left + 2, 4, BandEditorWidth - 2 * Left, 18);
 
@@ -59,9 +48,11 @@ Panel* BuildBandEditor(int height, QWidget* parent) {
   const int editTop = height - 6 - EditHeight;
   const int sliderBottom = editTop - 16;
   for (int i = 0; i < 3; ++i) {
-    const Column& c = Columns[i];
+    const BandEditorColumn& c = BandEditorColumns[static_cast<std::size_t>(i)];
+    const char* top = EndLabels[i][0];
+    const char* bottom = EndLabels[i][1];
     const int x = Left + i * (ColumnWidth + Gap);
-    const bool scaled = c.top == nullptr;
+    const bool scaled = top == nullptr;
     SmallLabel(QString::fromUtf8(c.caption), QRect(x, captionTop, ColumnWidth, 16), Qt::AlignCenter, group)
         ->setFont(theme::UiFont(12, true));
 
@@ -79,8 +70,8 @@ Panel* BuildBandEditor(int height, QWidget* parent) {
                    group);
       }
     } else {
-      SmallLabel(QString::fromUtf8(c.top), QRect(x, endTop, ColumnWidth, 14), Qt::AlignCenter, group);
-      SmallLabel(QString::fromUtf8(c.bottom), QRect(x, sliderBottom + 1, ColumnWidth, 14), Qt::AlignCenter, group);
+      SmallLabel(QString::fromUtf8(top), QRect(x, endTop, ColumnWidth, 14), Qt::AlignCenter, group);
+      SmallLabel(QString::fromUtf8(bottom), QRect(x, sliderBottom + 1, ColumnWidth, 14), Qt::AlignCenter, group);
     }
 
     auto* edit = NewControl<Edit>(group, c.edit);

@@ -2,6 +2,7 @@
 
 #include "combo_box.h"
 #include "control_factory.h"
+#include "control_names.h"
 #include "edit.h"
 #include "image.h"
 #include "label.h"
@@ -60,7 +61,7 @@ void BuildColumn(const EqGroup& group, int band, const ColumnGeometry& at, QWidg
   mode->SetItemIndex(0);
   mode->setFont(theme::UiFont(11));
   mode->setGeometry(at.mode);
-  mode->Hint = QStringLiteral("1");
+  mode->Hint = QString::fromLatin1(DesignOf(BandPart::ModeBox).hint);
 
   auto* gain = NewControl<TrackBar>(column, name(BandPart::GainBar), Qt::Vertical);
   gain->SetMax(BandGainMax);
@@ -69,14 +70,11 @@ void BuildColumn(const EqGroup& group, int band, const ColumnGeometry& at, QWidg
 
   const struct {
     BandPart edit, spin;
-    const char *hint, *text;
-  } edits[3] = {{BandPart::GainEdit, BandPart::GainSpin, "3", "-24.0dB"},
-                {BandPart::FreEdit, BandPart::FreSpin, "2", "20000.0"},
-                {BandPart::QEdit, BandPart::QSpin, "4", "128.00"}};
+  } edits[3] = {{BandPart::GainEdit, BandPart::GainSpin}, {BandPart::FreEdit, BandPart::FreSpin}, {BandPart::QEdit, BandPart::QSpin}};
   for (int i = 0; i < 3; ++i) {
     auto* edit = NewControl<Edit>(column, name(edits[i].edit));
-    edit->Hint = QString::fromLatin1(edits[i].hint);
-    edit->SetText(QString::fromLatin1(edits[i].text));
+    edit->Hint = QString::fromLatin1(DesignOf(edits[i].edit).hint);
+    edit->SetText(QString::fromLatin1(DesignOf(edits[i].edit).designText));
     edit->setFont(theme::UiFont(11));
     edit->setAlignment(Qt::AlignCenter);
     edit->setTextMargins(0, 0, 0, 0);
@@ -122,7 +120,7 @@ Panel* BuildBandPanel(const EqGroup& group, int pitch, int shown, int height, QW
 
   if (scrolled) {
     // MicPanScrollBar: one step per column that lies out of view.
-    auto* scroller = NewControl<TrackBar>(panel, "MicPanScrollBar", Qt::Horizontal);
+    auto* scroller = NewControl<TrackBar>(panel, ControlName::MicPanScrollBar, Qt::Horizontal);
     scroller->SetMax(BandCountOf(group) - shown);
     scroller->SetPosition(0);
     scroller->setGeometry(HeaderWidth, top + columnHeight + 2, shown * pitch, ScrollSliderHeight);

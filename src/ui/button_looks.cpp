@@ -38,22 +38,27 @@ void LookCommand(BmpButton& button, int width) {
 
 void LookOnOff(BmpButton& button, int width) {
   Dress(button, {width, ButtonHeight}, {.up = Look::Off, .down = Look::Lit, .disabled = Look::Off});
+  button.setCheckable(true);
 }
 
 void LookSingDisco(BmpButton& button, int width) {
   Dress(button, {width, ButtonHeight},
         {.up = Look::Off, .down = Look::Lit, .disabled = Look::Greyed, .stayDown = Look::Off});
+  button.setCheckable(true);
 }
 
 void LookPage(BmpButton& button) {
   Dress(button, PageButtonSize, {.up = Look::Off, .down = Look::Selected, .hot = Look::Hover}, Qt::black);
+  button.setCheckable(true);
 }
 
 void LookRadio(BmpButton& button, bool pressed) {
-  Size(button, RadioSize);
+  Size(button, {RadioButtonWidth, RadioButtonWidth});
   button.SetUp(RadioPicture(pressed, true));
   button.SetDown(RadioPicture(true, true));
   button.SetDisabled(RadioPicture(pressed, false));
+  button.setCheckable(true);
+  button.setChecked(pressed);
 }
 
 void LookPhase(BmpButton& button) {
@@ -61,6 +66,8 @@ void LookPhase(BmpButton& button) {
   button.SetCaption(QStringLiteral("+"));
   button.setFont(theme::UiFont(12, true));
   button.Hint = QStringLiteral("1");
+  button.setCheckable(true);
+  button.setChecked(true);
 }
 
 void LookWindow(BmpButton& button, WindowGlyph glyph) {

@@ -7,14 +7,13 @@
 
 #include <QSize>
 
+#include "panel_tables.h"
 #include "pictures.h"
 
 class BmpButton;
 
 inline constexpr QSize PageButtonSize{90, 22};
 inline constexpr int ButtonHeight = 22;
-inline constexpr int PhaseButtonWidth = 15;  // the panel refresh tells phase buttons by this width
-inline constexpr int RadioButtonWidth = 13;  // and radio buttons by this one
 
 void LookCommand(BmpButton& button, int width);       // OK, Call, Save, EQ Reset: Up, Down, Hot, Disabled
 // Mutes, EQ pass and the button pairs: off at rest, lit in Down, off in Disabled.

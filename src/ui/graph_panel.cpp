@@ -6,9 +6,11 @@
 #include "bmp_button.h"
 #include "button_looks.h"
 #include "control_factory.h"
+#include "control_names.h"
 #include "image.h"
 #include "label.h"
 #include "panel.h"
+#include "panel_tables.h"
 #include "pictures.h"
 #include "theme.h"
 
@@ -24,15 +26,15 @@ constexpr int BarButtonWidth = 92;
 void BuildPlotArea(Panel& area) {
   auto* layout = new QVBoxLayout(&area);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(NewControl<Image>(&area, "Image1"));
+  layout->addWidget(NewControl<Image>(&area, ControlName::Image1));
 
-  auto* readout = NewControl<Label>(&area, "EQlabel");
+  auto* readout = NewControl<Label>(&area, ControlName::EQlabel);
   readout->setFont(theme::UiFont(12, true));
   readout->SetFontColor(QColor(199, 255, 255));
   readout->setAlignment(Qt::AlignCenter);
   readout->resize(110, 48);  // three lines: gain, Q and frequency; the graph places it by its handle
 
-  auto* pass = NewControl<Label>(&area, "EQPassLabel", QStringLiteral("EQ PASS"));
+  auto* pass = NewControl<Label>(&area, ControlName::EQPassLabel, QStringLiteral("EQ PASS"));
   pass->setFont(theme::UiFont(14, true));
   pass->SetFontColor(QColor(255, 120, 40));
   pass->move(10, 6);
@@ -49,24 +51,32 @@ void BuildPlotArea(Panel& area) {
   }
 
   // The mode images of the bands take their on and off looks from these.
-  const char* const templates[2][3] = {{"PEQ_OFFImage", "LSQ_OFFImage", "HSQ_OFFImage"},
-                                       {"PEQ_ONImage", "LSQ_ONImage", "HSQ_ONImage"}};
   for (int on = 0; on < 2; ++on)
     for (int mode = 0; mode < 3; ++mode) {
-      auto* image = NewControl<Image>(&area, templates[on][mode]);
+      auto* image = NewControl<Image>(&area, (on ? ControlName::ModeOnImages : ControlName::ModeOffImages)[mode]);
       image->SetPicture(ModePicture(mode, on == 1));
       image->resize(ModeImageSize);
       image->hide();
     }
 }
 
-BmpButton* BarButton(QWidget* parent, const char* name, const char* caption, bool command) {
-  auto* button = NewControl<BmpButton>(parent, name, QString::fromLatin1(caption));
-  if (command)
+// A button of the bottom bar: a command, an on/off button or one of a pair (the Sing/Disco pair
+// keeps its off look apart).
+BmpButton* BarButton(QWidget* parent, const RowButton& entry, int row) {
+  auto* button = NewControl<BmpButton>(parent, entry.name, FromUtf8(entry.caption));
+  if (row == EqResetRow)
     LookCommand(*button, BarButtonWidth);
+  else if (row == SingDiscoRow)
+    LookSingDisco(*button, BarButtonWidth);
   else
     LookOnOff(*button, BarButtonWidth);
+  if (row == EqPassRow) button->Hint = QStringLiteral("0");
   return button;
+}
+
+void AddRowButtons(QHBoxLayout* layout, QWidget* parent, int row) {
+  for (const RowButton& entry : BottomBarRows()[static_cast<std::size_t>(row)].buttons)
+    layout->addWidget(BarButton(parent, entry, row));
 }
 
 Panel* BuildBottomBar(QWidget* parent) {
@@ -78,43 +88,35 @@ Panel* BuildBottomBar(QWidget* parent) {
   auto* layout = new QHBoxLayout(bar);
   layout->setContentsMargins(8, 4, 8, 4);
   layout->setSpacing(6);
-  layout->addWidget(BarButton(bar, "LinkBtn", "Connect", false));
-  layout->addWidget(BarButton(bar, "UnLinkBtn", "Disconnect", false));
+  AddRowButtons(layout, bar, LinkPairRow);
   layout->addStretch(1);
 
-  auto* modes = NewControl<Panel>(bar, "SingleDiscoGrop");
+  auto* modes = NewControl<Panel>(bar, ControlName::SingleDiscoGrop);
   modes->SetColor(QColor());
   modes->SetBorderColor(QColor());
   auto* modeLayout = new QHBoxLayout(modes);
   modeLayout->setContentsMargins(0, 0, 0, 0);
   modeLayout->setSpacing(6);
-  modeLayout->addWidget(BarButton(modes, "AutoModeBtn", "Manual", false));
-  modeLayout->addWidget(BarButton(modes, "ManulModeBtn", "Auto", false));
+  AddRowButtons(modeLayout, modes, AutoManualRow);
   modeLayout->addSpacing(18);
-  for (const char* name : {"SingModeBtn", "DiscoModeBtn"}) {
-    auto* button = NewControl<BmpButton>(modes, name, QString::fromLatin1(name[0] == 'S' ? "Sing" : "Disco"));
-    LookSingDisco(*button, BarButtonWidth);
-    modeLayout->addWidget(button);
-  }
+  AddRowButtons(modeLayout, modes, SingDiscoRow);
   layout->addWidget(modes);
   layout->addStretch(1);
 
-  layout->addWidget(BarButton(bar, "EQResetBtn", "EQ Reset", true));
-  auto* pass = BarButton(bar, "MusEQAllpassBtn", "EQ pass", false);
-  pass->Hint = QStringLiteral("0");
-  layout->addWidget(pass);
+  AddRowButtons(layout, bar, EqResetRow);
+  AddRowButtons(layout, bar, EqPassRow);
   return bar;
 }
 
 }  // namespace
 
 Panel* BuildGraphPanel(QWidget* parent) {
-  auto* panel = NewControl<Panel>(parent, "AdvPanel1");
+  auto* panel = NewControl<Panel>(parent, ControlName::AdvPanel1);
   panel->SetColor(theme::GraphPanel);
   panel->SetBorderColor(Qt::white);
   panel->SetRadius(0);
 
-  auto* area = NewControl<Panel>(panel, "AdvPanel2");
+  auto* area = NewControl<Panel>(panel, ControlName::AdvPanel2);
   area->SetColor(theme::GraphArea);
   area->SetBorderColor(QColor());
   area->SetRadius(0);

@@ -4,10 +4,8 @@
 
 #include "command_line.h"
 #include "demo_device.h"
-#include "link_hooks.h"
 #include "link_session.h"
 #include "main_form.h"
-#include "main_link_window.h"
 #include "message_dialogs.h"
 #include "quit_signals.h"
 #include "tform2.h"
@@ -35,17 +33,12 @@ int main(int argc, char* argv[]) {
   TForm3 form3;
   TForm2 form2;
   form3.SetStatusDialog(&form2);
-  MainLinkWindow linkWindow(form1);
-  form3.SetLinkWindow(&linkWindow);
+  form3.SetLinkWindow(&form1);
   if (!ports.empty()) form3.SetFixedPorts(ports);
-  linkHooks.ListPortsAndConnect = [](TForm1&) { LinkConnect(); };
-  linkHooks.CloseQuery = [](TForm1&) { LinkFormCloseQuery(); };
   InstallQuitSignals(&form1);
 
   form1.show();
   const int result = QApplication::exec();
-  linkHooks = {};
-  form3.SetLinkWindow(nullptr);
   dialogs = nullptr;
   return result;
 }

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
+#include <QWheelEvent>
 #include <QWindow>
 
 #include "band_editor.h"
@@ -18,7 +19,11 @@
 #include "edit.h"
 #include "graph_panel.h"
 #include "image.h"
-#include "link_hooks.h"
+#include "binding_state.h"
+#include "build_control_table.h"
+#include "control_names.h"
+#include "link_session.h"
+#include "panel_refresh.h"
 #include "mode_folders.h"
 #include "page_control.h"
 #include "panel.h"
@@ -59,11 +64,15 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWind
   resize(ClientWidth + 2 * WindowBorder, ClientHeight + 2 * WindowBorder);
   BuildControls();
   WireShellHandlers();
+  WireHandlers();
   PlaceRegions();
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
   FormCreate();
 }
+
+// The binding and the link refer to this window's controls; neither may keep them once it is gone.
+TForm1::~TForm1() { ReleaseControlTable(*this); }
 
 void TForm1::BuildControls() {
   BuildTitleBar(this);
@@ -72,7 +81,7 @@ void TForm1::BuildControls() {
   auto* pageArea = NewControl<Panel>(this, "RzGroupBox2");
   pageArea->SetColor(QColor());
   pageArea->SetBorderColor(QColor());
-  auto* pages = NewControl<PageControl>(pageArea, "FormPageItem");
+  auto* pages = NewControl<PageControl>(pageArea, ControlName::FormPageItem);
   for (const PageInfo& info : Pages) {
     auto* sheet = NewControl<TabSheet>(pages, info.sheet, QString::fromUtf8(info.sheetCaption));
     pages->AddPage(sheet);
@@ -84,27 +93,27 @@ void TForm1::BuildControls() {
   BuildBandEditor(ChannelPageHeight, pageArea);
 
   BuildGraphPanel(this);
-  plot_ = Control<Image>("Image1");
+  plot_ = Control<Image>(ControlName::Image1);
   BuildLockPanel(this);
   BuildHiddenControls();
 }
 
 void TForm1::BuildHiddenControls() {
-  auto* example = NewControl<Edit>(this, "Example");
+  auto* example = NewControl<Edit>(this, ControlName::Example);
   example->Hint = QStringLiteral("0");
   example->SetText(QStringLiteral("0Example"));
   example->hide();
 
-  auto* exampleButton = NewControl<BmpButton>(this, "ExampleBtn");
-  LookTemplate(*exampleButton, *Control<BmpButton>("SysInput"));
+  auto* exampleButton = NewControl<BmpButton>(this, ControlName::ExampleBtn);
+  LookTemplate(*exampleButton, *Control<BmpButton>(RadioGroupOf(MakeAddress(9, 14))->buttons.front()));
   exampleButton->hide();
 
-  NewControl<ComboBox>(this, "ComComboBox1")->hide();
+  NewControl<ComboBox>(this, ControlName::ComComboBox1)->hide();
 
-  auto* group = NewControl<Panel>(this, "RzGroupBox10");
-  auto* bandSlider = NewControl<TrackBar>(group, "MusEQTrackBar1");
+  auto* group = NewControl<Panel>(this, ControlName::RzGroupBox10);
+  auto* bandSlider = NewControl<TrackBar>(group, ControlName::MusEQTrackBar1);
   bandSlider->SetMax(361);
-  NewControl<BmpButton>(group, "MusEQBmpBtn1");
+  NewControl<BmpButton>(group, ControlName::MusEQBmpBtn1);
   group->hide();
 
   timer1_ = new QTimer(this);
@@ -116,8 +125,6 @@ void TForm1::WireShellHandlers() {
   Control<BmpButton>("RzBmpButton1")->OnClick = [this](BmpButton& b) { RzBmpButton1Click(b); };
   Control<BmpButton>("RzBmpButton2")->OnClick = [this](BmpButton& b) { RzBmpButton2Click(b); };
   Control<BmpButton>("RzBmpButton3")->OnClick = [this](BmpButton& b) { RzBmpButton3Click(b); };
-  for (const PageInfo& info : Pages)
-    Control<BmpButton>(info.button)->OnClick = [this](BmpButton& b) { FormTabBtn1Click(b); };
 }
 
 // The regions follow the window on all sides; inside them layouts take over.
@@ -125,17 +132,17 @@ void TForm1::PlaceRegions() {
   const QRect client = rect().adjusted(WindowBorder, WindowBorder, -WindowBorder, -WindowBorder);
   const int left = client.left(), top = client.top(), width = client.width(), height = client.height();
   PlaceTitleBar(this, left, top, width);
-  Control<QWidget>("TopTileGrop")->setGeometry(left, top + PageBarTop, width, PageBarHeight);
+  Control<QWidget>(ControlName::TopTileGrop)->setGeometry(left, top + PageBarTop, width, PageBarHeight);
   auto* pageArea = Control<QWidget>("RzGroupBox2");
   pageArea->setGeometry(left, top + PageAreaTop, width, height - PageAreaTop);
-  Control<QWidget>("FormPageItem")->setGeometry(0, 0, width, height - PageAreaTop);
-  Control<QWidget>("EQCotrolGrop")->move(width - BandEditorWidth - PageMargin, 4);
-  auto* graph = Control<QWidget>("AdvPanel1");
+  Control<QWidget>(ControlName::FormPageItem)->setGeometry(0, 0, width, height - PageAreaTop);
+  Control<QWidget>(ControlName::EQCotrolGrop)->move(width - BandEditorWidth - PageMargin, 4);
+  auto* graph = Control<QWidget>(ControlName::AdvPanel1);
   graph->setGeometry(left, top + GraphPanelTop, width, height - GraphPanelTop);
   // Settle the graph panel's layout now, so the plot has its new size before it is rebuilt.
   graph->layout()->activate();
-  Control<QWidget>("AdvPanel2")->layout()->activate();
-  auto* lock = Control<QWidget>("FirstCheckGrop");
+  Control<QWidget>(ControlName::AdvPanel2)->layout()->activate();
+  auto* lock = Control<QWidget>(ControlName::FirstCheckGrop);
   lock->move(left + (width - lock->width()) / 2, top + height - 6 - (LockStripHeight + lock->height()) / 2);
 }
 
@@ -157,11 +164,13 @@ void TForm1::FormCreate() {
 
 // First showing: the start-up sequence, each step from the part of the program that provides it.
 void TForm1::FormShow() {
-  // 1. BuildControlTable(): comes with the binding; no-op until then.
-  // 2. ResetEqualisers(20): comes with the binding; no-op until then.
+  // 1. The control table: every bound control learns its parameter.
+  BuildControlTable(*this, *this);
+  // 2. Factory band values for every channel, shown on the controls; nothing is sent.
+  ResetEqualisers(20);
   // 3. List the serial ports and press Connect; whatever goes wrong here, start-up goes on.
   try {
-    if (linkHooks.ListPortsAndConnect) linkHooks.ListPortsAndConnect(*this);
+    LinkConnect();
   } catch (...) {
   }
   // 4. The mode folders beside the program.
@@ -175,21 +184,6 @@ void TForm1::FormShow() {
   timer1_->start();
   // 8.
   startupState.FormShown = 1;
-}
-
-void TForm1::FormTabBtn1Click(BmpButton& sender) {
-  const int page = sender.Tag;
-  if (page < 0 || page >= PageCount) return;
-  // Steps 1 to 5 (the page's address, the EQ-pass button, the curve colour, the graph and the current
-  // edit) come with the binding and the graph.
-  // 6. The System page has no graph, no band editor and no Auto/Manual and Sing/Disco buttons; only
-  //    Music and the output pages have the latter.
-  const bool system = page == SystemPage;
-  Control<QWidget>("AdvPanel1")->setVisible(!system);
-  Control<QWidget>("EQCotrolGrop")->setVisible(!system);
-  Control<QWidget>("SingleDiscoGrop")->setVisible(page == 0 || (page >= 3 && page <= 6));
-  // 7.
-  Control<PageControl>("FormPageItem")->SetActivePageIndex(page);
 }
 
 void TForm1::RzBmpButton1Click(BmpButton&) {
@@ -226,8 +220,9 @@ void TForm1::NewPlotSurface() {
 void TForm1::FormResize() {
   NewPlotSurface();
   DrawGrid(1);
-  // Then DrawGraph(20, c) and DrawGraph(SelectedBand[p], c) for the page on show; they come with the
-  // binding state (CurrentPageAddress, SelectedBand) and the graph.
+  if (!firstShowDone_) return;  // no page is on show yet
+  DrawGraph(20, ChannelOf(bindingState.CurrentPageAddress));
+  DrawSelectedBand();
 }
 
 void TForm1::showEvent(QShowEvent* event) {
@@ -269,8 +264,16 @@ void TForm1::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) moving_ = false;
 }
 
+// The wheel of every control that does not use it itself steps the current band edit.
+void TForm1::wheelEvent(QWheelEvent* event) {
+  if (FormMouseWheel(event->angleDelta().y()))
+    event->accept();
+  else
+    QWidget::wheelEvent(event);
+}
+
 // The close query: the link says goodbye when connected; closing is never refused.
 void TForm1::closeEvent(QCloseEvent* event) {
-  if (linkHooks.CloseQuery) linkHooks.CloseQuery(*this);
+  LinkFormCloseQuery();
   event->accept();
 }

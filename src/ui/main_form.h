@@ -6,38 +6,90 @@
 //
 // The window moves when it is dragged by its title bar or any bare part of its surface, has its own
 // minimise, maximise/restore and close buttons, and runs its start-up sequence on its first showing.
+// Its controls share a few dozen handlers, one per kind of control, which find their parameter through
+// the control's Tag and their partner controls through the control table. It is the window the link
+// reports to and the window the binding runs its handlers on.
 
 #include <QPoint>
 #include <QWidget>
 
+#include "link_window.h"
+#include "panel_window.h"
+
 class BmpButton;
+class ComboBox;
+class Edit;
 class Image;
+class Label;
 class QTimer;
+class SpinButtons;
+class TrackBar;
 
 inline constexpr char ApplicationTitle[] = "Zadav Udedaz Evavozazad Ov";
 
-class TForm1 : public QWidget {
+class TForm1 : public QWidget, public LinkWindow, public PanelWindow {
   Q_OBJECT
 
  public:
   explicit TForm1(QWidget* parent = nullptr);
+  ~TForm1() override;
 
   // A control of the window by its name; null when there is none of that name and class.
   template <class T>
   T* Control(const char* name) const {
     return findChild<T*>(QString::fromUtf8(name));
   }
+  template <class T>
+  T* Control(const std::string& name) const {
+    return findChild<T*>(QString::fromStdString(name));
+  }
 
-  // Handlers of the window's own buttons.
+  // The window's own buttons.
   void RzBmpButton1Click(BmpButton& sender);  // maximise, or restore when maximised
   void RzBmpButton2Click(BmpButton& sender);  // minimise
   void RzBmpButton3Click(BmpButton& sender);  // close
-  // The page buttons; the sender's Tag is the page index.
-  void FormTabBtn1Click(BmpButton& sender);
+
+  // Page bar, MIC group and the channel pages' buttons and sliders (page_handlers.cpp).
+  void FormTabBtn1Click(BmpButton& sender) override;  // page buttons; the sender's Tag is the page
+  void MicABtnClick(BmpButton& sender);
+  void MusPanScrollBarChange(TrackBar& sender);
+  void MicHPFreBarChange(TrackBar& sender);  // sliders with a read-out pane on channels 1..8
+  void EchoEffPhaseBtnClick(BmpButton& sender) override;
+  void MainLmuteBtnClick(BmpButton& sender) override;
+  void MusEQAllpassBtnClick(BmpButton& sender);
+  void EQResetBtnClick(BmpButton& sender);
+  void AutoModeBtnClick(BmpButton& sender) override;
+  void SingModeBtnClick(BmpButton& sender);
+  void SysMusInputLevelClick(BmpButton& sender);  // radio-group buttons
+  void ChooseRadio(ParamAddress group, int index) override;
+  void SubMusHPTypeChange(ComboBox& sender);  // the SUB filter types and the music input gain
+  void SysMusNormalVolBarChange(TrackBar& sender);
+  void SysModeBoxChange(ComboBox& sender) override;
+
+  // The equaliser band controls (band_handlers.cpp).
+  void MusFreEdit1Click(Edit& sender);
+  void MusFreEdit1KeyPress(Edit& sender, QChar& key);
+  void MusFreEdit1KeyDown(Edit& sender, int key);
+  void MusFreEdit1Exit(Edit& sender);
+  // True when the wheel stepped (or was kept from stepping) the current band edit.
+  bool FormMouseWheel(int delta);
+  void MusFreUpDownBtn1UpRightClick(SpinButtons& sender);
+  void MusFreUpDownBtn1DownLeftClick(SpinButtons& sender);
+  void MusEQGainBar1Change(TrackBar& sender);  // band gain sliders and the common band editor's
+  void MusModeBox1Change(ComboBox& sender) override;
+  void MusPEQBtn1Click(Image& sender);
+  void MusEQPointLabel1Click(Label& sender);
 
   // The equaliser graph's drawing; the graph fills these in.
   void DrawGrid(int mode);
-  void DrawGraph(int band, int channel);
+  void DrawGraph(int band, int channel) override;
+
+  // What the link asks of the window (main_form_link.cpp).
+  void SelectLinkButton(bool connect) override;
+  void ImageReloaded() override;
+  void ShowMainWindow() override;
+  void RebuildPresetList() override;
+  void ShowLinkTexts() override;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -46,21 +98,29 @@ class TForm1 : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
   void BuildControls();
   void BuildHiddenControls();
   void WireShellHandlers();
+  void WireHandlers();  // handler_wiring.cpp
   void PlaceRegions();
   void FormCreate();
   void FormShow();
   void FormResize();
   void NewPlotSurface();
+  // The page on show, and whether the panel lock hides everything but the System page.
+  int PageOnShow() const;
+  bool PanelLocked() const;
+  // Redraws the selected band of the page on show; the System page has no graph.
+  void DrawSelectedBand();
 
   Image* plot_ = nullptr;
   QTimer* timer1_ = nullptr;
   bool firstShowDone_ = false;
+  int wheelDelta_ = 0;  // wheel turn not yet worth a whole step
   // Moving the window by hand where the window system cannot move it itself.
   bool moving_ = false;
   QPoint movePress_;

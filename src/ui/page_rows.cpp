@@ -32,16 +32,6 @@ Label* Caption(const std::string& text, QWidget* parent) {
   return label;
 }
 
-TrackBar* NewSlider(const PageRow& row, QWidget* parent) {
-  auto* slider = NewControl<TrackBar>(parent, row.slider, Qt::Horizontal);
-  slider->SetMax(row.max);
-  slider->SetPosition(row.design);
-  slider->Hint = FromUtf8(row.sliderHint);
-  slider->setEnabled(!row.disabled);
-  slider->setMinimumWidth(60);
-  return slider;
-}
-
 QFont ReadoutFont() { return theme::UiFont(11); }
 
 // The longest text a read-out of the kind shows, for sizing the panes.
@@ -72,10 +62,7 @@ QWidget* PaneBox(const PageRow& row, int boxWidth, QWidget* parent) {
   auto* layout = new QHBoxLayout(box);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
-  auto* pane = NewControl<StatusPane>(box, row.pane);
-  pane->Hint = QString::number(row.kind);
-  pane->SetCaption(DesignReadout);
-  pane->setFont(ReadoutFont());
+  auto* pane = NewRowPane(row, box);
   pane->setFixedSize(boxWidth - (row.spin.empty() ? 0 : SpinWidth), RowHeight - 2);
   layout->addWidget(pane);
   if (!row.spin.empty()) {
@@ -111,6 +98,24 @@ BmpButton* NewButton(const RowButton& entry, RowType type, int index, QWidget* p
 }
 
 }  // namespace
+
+TrackBar* NewRowSlider(const PageRow& row, QWidget* parent) {
+  auto* slider = NewControl<TrackBar>(parent, row.slider, Qt::Horizontal);
+  if (ChannelOf(row.address) == 9) slider->SetAccent(theme::SystemAccent);
+  slider->SetMax(row.max);
+  slider->SetPosition(row.design);
+  slider->Hint = FromUtf8(row.sliderHint);
+  slider->setEnabled(!row.disabled);
+  return slider;
+}
+
+StatusPane* NewRowPane(const PageRow& row, QWidget* parent) {
+  auto* pane = NewControl<StatusPane>(parent, row.pane);
+  pane->Hint = QString::number(row.kind);
+  pane->SetCaption(DesignReadout);
+  pane->setFont(ReadoutFont());
+  return pane;
+}
 
 QWidget* BuildButtonStrip(const PageRow& row, QWidget* parent) {
   auto* strip = new QWidget(parent);
@@ -168,7 +173,7 @@ void AddBeside(QGridLayout& grid, int r, const PageRow& row, int paneWidth, QWid
   if (!row.caption.empty()) grid.addWidget(Caption(row.caption, parent), r, 0);
   switch (row.type) {
     case RowType::Slider:
-      grid.addWidget(NewSlider(row, parent), r, 1);
+      grid.addWidget(NewRowSlider(row, parent), r, 1);
       if (!row.phase.empty()) {
         auto* phase = NewControl<BmpButton>(parent, row.phase);
         LookPhase(*phase);
@@ -189,7 +194,7 @@ void AddStacked(QGridLayout& grid, int& r, const PageRow& row, int paneWidth, QW
   if (!row.caption.empty()) grid.addWidget(Caption(row.caption, parent), r++, 0, 1, 2);
   switch (row.type) {
     case RowType::Slider:
-      grid.addWidget(NewSlider(row, parent), r++, 0, 1, 2);
+      grid.addWidget(NewRowSlider(row, parent), r++, 0, 1, 2);
       grid.addWidget(PaneBox(row, paneWidth, parent), r, 0);
       if (!row.unit.empty()) grid.addWidget(Caption(row.unit, parent), r, 1);
       ++r;

@@ -8,6 +8,8 @@
 
 class Panel;
 class QWidget;
+class StatusPane;
+class TrackBar;
 
 enum class RowForm {
   Beside,   // the caption on the left of its controls, rows aligned in columns
@@ -18,3 +20,9 @@ Panel* BuildRowPanel(const RowColumn& rows, RowForm form, const QString& title, 
 
 // The buttons of a radio, pair or toggle row side by side, radio buttons with their captions.
 QWidget* BuildButtonStrip(const PageRow& row, QWidget* parent);
+
+// The slider and the read-out pane of a slider row, as every row of the window builds them: range,
+// design position, place in a volume triple, enabled state, the accent of its page, the pane's value
+// kind. The caller lays them out.
+TrackBar* NewRowSlider(const PageRow& row, QWidget* parent);
+StatusPane* NewRowPane(const PageRow& row, QWidget* parent);

@@ -65,6 +65,7 @@ PageRow UserQRow(std::string caption, ParamAddress address, std::string name, st
 std::vector<RowColumn> MusicRows() {
   PageRow port = ButtonRow(RowType::Radio, "Music Port：", MakeAddress(9, 14),
                            {{"SysInput", "1"}, {"SysInput2", "2"}});
+  port.readout = "SysInput";
   PageRow gain = ChoiceRow("Music Gain：", MakeAddress(9, 3), "SysMusInputLevelBox", {"0dB", "3dB", "6dB"});
   gain.group = "SignRzGroup";
   gain.buttons = {{"SysMusInputLevel", "0dB"}, {"SysMusInputLevel2", "3dB"}, {"SysMusInputLevel3", "6dB"}};
@@ -73,6 +74,7 @@ std::vector<RowColumn> MusicRows() {
 
 std::vector<RowColumn> MicRows() {
   PageRow group = ButtonRow(RowType::Pair, "MIC(Group choose)：", 0, {{"MicABtn", "MIC A group"}, {"MicBBtn", "MIC B group"}});
+  group.bound = false;  // the group only chooses which MIC channel the page shows
   PageRow fbe = ButtonRow(RowType::Radio, "MIC FBE：", MakeAddress(1, 1),
                           {{"MicFBERadioBtn1", "OFF"}, {"MicFBERadioBtn2", "1"}, {"MicFBERadioBtn3", "2"},
                            {"MicFBERadioBtn4", "3"}});
@@ -100,6 +102,7 @@ std::vector<RowColumn> EffectRows() {
   const auto echo = [](int slot) { return MakeAddress(3, slot); };
   const auto reverb = [](int slot) { return MakeAddress(4, slot); };
   std::vector<RowColumn> columns{EffectColumn(3, "Echo", "Echo", 4), EffectColumn(4, "Rvb", "Reverb", 6)};
+  columns[1][1].phaseReadout = columns[1][1].phase;  // the reverb's direct phase is its own read-out
   columns[0].push_back(SliderRow("Echo PRE Delay：", echo(6), "EchoPreDelayBar", 125, "EchoPreDelayPane", 11, "ms"));
   columns[0].push_back(SliderRow("Echo Delay Time：", echo(7), "EchoTimeBar", 250, "EchoTimePane", 11, "ms"));
   columns[0].push_back(SliderRow("Echo Repeat：", echo(8), "EchoRepeatBar", 90, "EchoRepeatPane", 8, "%"));
@@ -166,9 +169,11 @@ std::vector<RowColumn> OutputRows(const OutputPage& page) {
     filters.push_back(UserQRow("LPF Q：", at(18), "SubMusLPuserQ", "SubMusLPuserQUpDownBtn"));
   } else {
     filters.push_back(FilterRow("Music HPF：", at(16), p + "MusHPFreBar", p + "MusHPFrePane", p + "HPFreUpDownBtn"));
-    if (page.slope)
+    if (page.slope) {
       filters.push_back(
           ButtonRow(RowType::Radio, "Filter Slope：", at(18), {{p + "MusHPslope", "12dB"}, {p + "MusHPslope2", "24dB"}}));
+      filters.back().readout = p + "MusHPslope2";
+    }
     filters.insert(filters.end(), delays.begin(), delays.end());
   }
   filters.push_back(mutes);
@@ -194,8 +199,26 @@ std::vector<PageRow> VolumeRows(const std::array<const char*, 3>& captions, cons
 
 }  // namespace
 
+const BandPartDesign& DesignOf(BandPart part) {
+  static const std::array<BandPartDesign, BandPartCount> designs{{
+      {"", ""},                 // PointLabel
+      {"", ""},                 // PeqImage
+      {"", ""},                 // LsqImage
+      {"", ""},                 // HsqImage
+      {"1", ""},                // ModeBox
+      {"", ""},                 // GainBar
+      {"3", "-24.0dB"},         // GainEdit
+      {"2", "20000.0"},         // FreEdit
+      {"4", "128.00"},          // QEdit
+      {"", ""},                 // GainSpin
+      {"", ""},                 // FreSpin
+      {"", ""},                 // QSpin
+  }};
+  return designs[static_cast<std::size_t>(part)];
+}
+
 std::string BandControlName(const EqGroup& group, BandPart part, int band) {
-  static const std::array<const char*, 12> roles{"EQPointLabel", "PEQBtn",   "LSQBtn",   "HSQBtn",
+  static const std::array<const char*, BandPartCount> roles{"EQPointLabel", "PEQBtn",   "LSQBtn",   "HSQBtn",
                                                  "ModeBox",      "EQGainBar", "GainEdit", "FreEdit",
                                                  "QEdit",        "GainUpDownBtn", "FreUpDownBtn", "QUpDownBtn"};
   const int index = static_cast<int>(part);
@@ -218,6 +241,10 @@ const std::vector<RowColumn>& PageRows(int page) {
   static const std::vector<RowColumn> none;
   return page >= 0 && page < static_cast<int>(pages.size()) ? pages[page] : none;
 }
+
+const PageRow& MicGroupRow() { return PageRows(1)[0][0]; }
+
+const PageRow& MusicGainRow() { return PageRows(0)[0][1]; }
 
 const std::vector<PageRow>& MasterVolumeRows() {
   static const std::vector<PageRow> rows = VolumeRows({"Music", "MIC", "Effect"}, "NormalVol", "0", 10, {32, 33, 34});
@@ -247,4 +274,74 @@ const std::vector<PageRow>& SystemRadioRows() {
       ButtonRow(RowType::Radio, "Auto Key Lock", MakeAddress(9, 13), {{"SysPanelBtn1", "Disable"}, {"SysPanelBtn2", "Enable"}}),
   };
   return rows;
+}
+
+const PageRow& PresetRow() {
+  static const PageRow row = [] {
+    std::vector<std::string> items;
+    for (int k = 1; k <= 16; ++k) items.push_back(std::to_string(k) + "-");  // the list before the first refresh
+    return ChoiceRow("Equipment Mode：", MakeAddress(9, 2), "SysModeBox", std::move(items));
+  }();
+  return row;
+}
+
+const std::vector<PageRow>& BottomBarRows() {
+  static const std::vector<PageRow> rows = [] {
+    PageRow link = ButtonRow(RowType::Pair, "", 0, {{"LinkBtn", "Connect"}, {"UnLinkBtn", "Disconnect"}});
+    link.bound = false;  // the link pair drives the session, not a parameter
+    PageRow autoManual = ButtonRow(RowType::Pair, "", MakeAddress(0, 0), {{"AutoModeBtn", "Manual"}, {"ManulModeBtn", "Auto"}});
+    autoManual.readout = "ManulModeBtn";
+    PageRow singDisco = ButtonRow(RowType::Pair, "", MakeAddress(0, 1), {{"SingModeBtn", "Sing"}, {"DiscoModeBtn", "Disco"}});
+    singDisco.primary = "DiscoModeBtn";
+    singDisco.readout = "SingModeBtn";
+    PageRow reset = ButtonRow(RowType::Toggle, "", 0, {{"EQResetBtn", "EQ Reset"}});
+    reset.bound = false;  // a command: it resets the bands of the page on show
+    // "EQ pass" follows the page on show; the design binds it to the Music channel's EQ-pass slot.
+    PageRow pass = ButtonRow(RowType::Toggle, "", 0, {{"MusEQAllpassBtn", "EQ pass", MakeAddress(0, 3)}});
+    return std::vector<PageRow>{link, autoManual, singDisco, reset, pass};
+  }();
+  return rows;
+}
+
+std::vector<const PageRow*> AllRows() {
+  std::vector<const PageRow*> all;
+  for (int page = 0; page < SystemPage; ++page)
+    for (const RowColumn& column : PageRows(page))
+      for (const PageRow& row : column) all.push_back(&row);
+  for (const auto* rows : {&MasterVolumeRows(), &VolumeManagementRows(), &SystemRadioRows(), &BottomBarRows()})
+    for (const PageRow& row : *rows) all.push_back(&row);
+  all.push_back(&PresetRow());
+  return all;
+}
+
+const std::vector<RadioGroup>& RadioGroups() {
+  static const std::vector<RadioGroup> groups = [] {
+    std::vector<RadioGroup> all;
+    for (const PageRow* row : AllRows()) {
+      // A radio row, or the hidden radio buttons beside a list that edits the same parameter.
+      if (row->type != RowType::Radio && !(row->type == RowType::Choice && !row->buttons.empty())) continue;
+      RadioGroup group{row->address, {}};
+      for (const RowButton& button : row->buttons) group.buttons.push_back(button.name);
+      all.push_back(std::move(group));
+    }
+    return all;
+  }();
+  return groups;
+}
+
+const RadioGroup* RadioGroupOf(ParamAddress address) {
+  for (const RadioGroup& group : RadioGroups())
+    if (group.address == address) return &group;
+  return nullptr;
+}
+
+const std::array<VolumeTriple, 3>& VolumeTriples() {
+  static const std::array<VolumeTriple, 3> triples = [] {
+    std::array<VolumeTriple, 3> all;
+    const std::vector<PageRow>& managed = VolumeManagementRows();  // start, limit, start, limit, ...
+    for (std::size_t i = 0; i < all.size(); ++i)
+      all[i] = {MasterVolumeRows()[i].slider, managed[2 * i].slider, managed[2 * i + 1].slider};
+    return all;
+  }();
+  return triples;
 }

@@ -1,9 +1,10 @@
 #pragma once
 // The main window's pages and controls as data: the pages and their buttons, the equaliser band
-// columns and how their controls are named, and every row of the channel pages with its caption,
-// slider range and design position, read-out pane and value kind, unit, phase and spin buttons, and
-// the parameter each control edits. The window builds its pages from these tables; the control table
-// binds the same names. Plain C++: no Qt here.
+// columns and how their controls are named, every row of the channel pages with its caption, slider
+// range and design position, read-out pane and value kind, unit, phase and spin buttons, the rows of
+// the bottom bar, the page bar and the System page, the common band editor, and the parameter each
+// control edits. The window builds its controls from these tables and the control table binds the
+// same rows, so every bound control is named once, here. Plain C++: no Qt here.
 
 #include <array>
 #include <string>
@@ -76,8 +77,17 @@ enum class BandPart {
   QSpin,
 };
 
+inline constexpr int BandPartCount = 12;
 inline constexpr std::array<const char*, 3> BandModeItems{"PEQ", "LSEQ", "HSEQ"};
 inline constexpr int BandGainMax = 180;
+
+// What a band control carries at design: the value kind of an edit or a mode box (its Hint), and the
+// text an edit shows until the panel is first refreshed from the image.
+struct BandPartDesign {
+  const char* hint;        // "" for controls without a kind
+  const char* designText;  // "" for controls without a text
+};
+const BandPartDesign& DesignOf(BandPart part);
 
 // The name of a band control; bands are counted from 1 (MusEQGainBar1, MIcFreUpDownBtn15).
 std::string BandControlName(const EqGroup& group, BandPart part, int band);
@@ -95,8 +105,13 @@ enum class RowType {
 struct RowButton {
   std::string name;
   std::string caption;
-  ParamAddress address = 0;  // for toggle buttons; a radio group's address is the row's
+  ParamAddress address = 0;  // for toggle buttons; a radio group's or a pair's address is the row's
 };
+
+// Buttons the panel refresh tells apart by their width alone: the first button of a radio group and
+// a phase button. No other button has either width.
+inline constexpr int RadioButtonWidth = 13;
+inline constexpr int PhaseButtonWidth = 15;
 
 struct PageRow {
   RowType type = RowType::Slider;
@@ -113,6 +128,7 @@ struct PageRow {
   std::string unit;
   std::string phase;
   ParamAddress phaseAddress = 0;
+  std::string phaseReadout;  // the phase slot's read-out cell; empty: the placeholder
   std::string spin;
   // Choice rows: the list, and optionally the group it sits in together with hidden radio buttons
   // (in buttons) that edit the same parameter.
@@ -121,12 +137,19 @@ struct PageRow {
   std::string group;
   // Radio, pair and toggle rows.
   std::vector<RowButton> buttons;
+  bool bound = true;     // false: the buttons edit no parameter (the MIC group and link pairs)
+  std::string primary;   // the button in the slot's primary cell; empty: the first button
+  std::string readout;   // the control in the slot's read-out cell; empty: the placeholder
 };
 
 using RowColumn = std::vector<PageRow>;
 
 // The rows of a channel page (pages 0 to 6) in reading order, column by column.
 const std::vector<RowColumn>& PageRows(int page);
+// Two rows the handlers reach directly: the MIC page's group pair ("MIC A group", "MIC B group") and
+// the Music page's input gain list with its group SignRzGroup.
+const PageRow& MicGroupRow();
+const PageRow& MusicGainRow();
 
 // The master volumes on the page bar ("Music", "MIC", "Effect") and the start and limit volumes of
 // the System page, in the order Music start, Music limit, MIC start, ... Effect limit.
@@ -134,3 +157,46 @@ const std::vector<PageRow>& MasterVolumeRows();
 const std::vector<PageRow>& VolumeManagementRows();
 // The System page's two radio groups: the user level and the key lock.
 const std::vector<PageRow>& SystemRadioRows();
+// The device's presets on the System page ("Equipment Mode：").
+const PageRow& PresetRow();
+// The bottom bar under the graph, left to right: the link pair, the Auto/Manual and Sing/Disco pairs,
+// "EQ Reset" and "EQ pass". The Auto/Manual and Sing/Disco pairs sit in the group SingleDiscoGrop.
+const std::vector<PageRow>& BottomBarRows();
+inline constexpr int LinkPairRow = 0, AutoManualRow = 1, SingDiscoRow = 2, EqResetRow = 3, EqPassRow = 4;
+
+// Every row of the window that edits a parameter: the channel pages, the page bar, the System page
+// and the bottom bar.
+std::vector<const PageRow*> AllRows();
+
+// A radio group: the buttons sharing one parameter, in index order (a button's Hint is its index).
+struct RadioGroup {
+  ParamAddress address;
+  std::vector<std::string> buttons;
+};
+const std::vector<RadioGroup>& RadioGroups();
+// The radio group of a parameter, or null.
+const RadioGroup* RadioGroupOf(ParamAddress address);
+
+// The three volume sliders of one channel (Music, MIC, Effect): master, start and limit; each
+// slider's Hint is its place in the triple ("0", "1", "2").
+struct VolumeTriple {
+  std::string normal, start, limit;
+};
+const std::array<VolumeTriple, 3>& VolumeTriples();
+
+// ---- the common band editor: three vertical sliders acting on the band changed last
+
+struct BandEditorColumn {
+  const char* caption;
+  const char* slider;
+  int max;
+  const char* edit;  // a read-only display
+  const char* spin;
+  int role;          // the band field the column follows: 1 frequency, 2 gain, 3 Q
+};
+inline constexpr std::array<BandEditorColumn, 3> BandEditorColumns{{
+    {"频率", "ComEQFreBar", 361, "ComEQFreEdit", "ComEQFreUpDownBtn", 1},
+    {"增益", "ComEQGainBar", 180, "ComEQGainEdit", "ComEQGainUpDownBtn", 2},
+    {"Q值", "ComEQQvalueBar", 100, "ComEQQvalueEdit", "ComEQQvalueUpDownBtn", 3},
+}};
+inline constexpr char BandEditorTitlePrefix[] = "调节当前EQ段：";

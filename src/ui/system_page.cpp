@@ -9,6 +9,7 @@
 #include "button_looks.h"
 #include "combo_box.h"
 #include "control_factory.h"
+#include "control_names.h"
 #include "edit.h"
 #include "label.h"
 #include "page_control.h"
@@ -105,7 +106,7 @@ Panel* SystemPasswordPanel(QWidget* parent) {
              Command(form.panel, "RzBmpButton118", "OK", 60));
   const PageRow& level = SystemRadioRows()[0];
   form.Heading(level.caption.c_str());
-  auto* choice = NewControl<Panel>(form.panel, "SysUserMangerGrop");
+  auto* choice = NewControl<Panel>(form.panel, ControlName::SysUserMangerGrop);
   choice->SetColor(QColor());
   choice->SetBorderColor(QColor());
   auto* choiceLayout = new QHBoxLayout(choice);
@@ -130,22 +131,23 @@ Panel* KeyLockPanel(QWidget* parent) {
 
 Panel* PresetPanel(QWidget* parent) {
   FieldGrid form(NewControl<Panel>(parent, "CurvyPanel20", QStringLiteral("Equipment Mode Management")));
-  auto* presets = NewControl<ComboBox>(form.panel, "SysModeBox");
+  const PageRow& row = PresetRow();
+  auto* presets = NewControl<ComboBox>(form.panel, row.list);
   QStringList items;
-  for (int k = 1; k <= 16; ++k) items << QStringLiteral("%1-").arg(k);
+  for (const std::string& item : row.items) items << FromUtf8(item);
   presets->SetItems(items);
   presets->SetItemIndex(0);
   presets->setFixedSize(FieldWidth + 60, FieldHeight);
-  form.Field("Equipment Mode：", presets);
-  auto* name = NewControl<Edit>(form.panel, "PresetModeEdit");
+  form.Field(row.caption.c_str(), presets);
+  auto* name = NewControl<Edit>(form.panel, ControlName::PresetModeEdit);
   name->setMaxLength(20);
   name->setFixedSize(FieldWidth + 60, FieldHeight);
   form.Field("Mode Name：", name);
-  auto* current = NewControl<Label>(form.panel, "CurrentModeLabel", QString::fromUtf8("（Current Mode：1 ）"));
+  auto* current = NewControl<Label>(form.panel, ControlName::CurrentModeLabel, QString::fromUtf8("（Current Mode：1 ）"));
   form.Span(current);
   QWidget* buttons = CommandStrip(
-      form.panel, {{"RzBmpButton121", "Call Equipment Mode", 150}, {"RzBmpButton138", "Save Equipment Mode", 150}});
-  buttons->findChild<QWidget*>(QStringLiteral("RzBmpButton138"))->setEnabled(false);
+      form.panel, {{ControlName::RzBmpButton121, "Call Equipment Mode", 150}, {ControlName::RzBmpButton138, "Save Equipment Mode", 150}});
+  buttons->findChild<QWidget*>(QString::fromLatin1(ControlName::RzBmpButton138))->setEnabled(false);
   form.Span(buttons);
   form.End();
   return form.panel;
@@ -155,15 +157,8 @@ Panel* VolumePanel(QWidget* parent) {
   FieldGrid form(NewControl<Panel>(parent, "RzGroupBox4", QStringLiteral("Volume Management")));
   for (const PageRow& row : VolumeManagementRows()) {
     form.Caption(row.caption.c_str());
-    auto* slider = NewControl<TrackBar>(form.panel, row.slider, Qt::Horizontal);
-    slider->SetAccent(theme::SystemAccent);
-    slider->SetMax(row.max);
-    slider->SetPosition(row.design);
-    slider->Hint = FromUtf8(row.sliderHint);
-    form.grid->addWidget(slider, form.row, 1, 1, 2);
-    auto* pane = NewControl<StatusPane>(form.panel, row.pane);
-    pane->Hint = QString::number(row.kind);
-    pane->SetCaption(QString::number(row.design));
+    form.grid->addWidget(NewRowSlider(row, form.panel), form.row, 1, 1, 2);
+    auto* pane = NewRowPane(row, form.panel);
     pane->setFixedSize(40, 20);
     form.grid->addWidget(pane, form.row++, 3);
   }
@@ -194,7 +189,7 @@ QWidget* DeviceIdentity(QWidget* parent) {
   auto* caption = new Label(QString::fromUtf8("Equipment  Management Code："), strip);
   caption->setFont(theme::UiFont(12, true));
   layout->addWidget(caption);
-  auto* id = NewControl<Label>(strip, "DeviceIDLabel", QStringLiteral("--------"));
+  auto* id = NewControl<Label>(strip, ControlName::DeviceIDLabel, QStringLiteral("--------"));
   id->setFont(theme::UiFont(13, true));
   id->SetFontColor(theme::ReadoutText);
   layout->addWidget(id);
@@ -225,7 +220,7 @@ void BuildSystemPage(TabSheet& sheet) {
 }
 
 Panel* BuildLockPanel(QWidget* form) {
-  auto* panel = NewControl<Panel>(form, "FirstCheckGrop");
+  auto* panel = NewControl<Panel>(form, ControlName::FirstCheckGrop);
   panel->SetBorderColor(QColor(255, 184, 64));
   auto* layout = new QHBoxLayout(panel);
   layout->setContentsMargins(16, 10, 16, 10);
@@ -233,7 +228,7 @@ Panel* BuildLockPanel(QWidget* form) {
   auto* caption = new Label(QString::fromUtf8("Input UnLock Password："), panel);
   caption->setFont(theme::UiFont(13, true));
   layout->addWidget(caption);
-  layout->addWidget(PasswordField(panel, "PanelPassWordEdit", 6, true));
+  layout->addWidget(PasswordField(panel, ControlName::PanelPassWordEdit, 6, true));
   layout->addWidget(Command(panel, "RzBmpButton4", "OK", 60));
   panel->adjustSize();
   panel->hide();

@@ -5,9 +5,11 @@
 #include "bmp_button.h"
 #include "button_looks.h"
 #include "control_factory.h"
+#include "control_names.h"
 #include "image.h"
 #include "label.h"
 #include "panel.h"
+#include "page_rows.h"
 #include "panel_tables.h"
 #include "pictures.h"
 #include "status_pane.h"
@@ -27,16 +29,10 @@ QWidget* MasterVolume(const PageRow& row, QWidget* parent) {
   auto* caption = new Label(FromUtf8(row.caption), cell);
   caption->setFont(theme::UiFont(12, true));
   layout->addWidget(caption);
-  auto* slider = NewControl<TrackBar>(cell, row.slider, Qt::Horizontal);
-  slider->SetAccent(theme::SystemAccent);
-  slider->SetMax(row.max);
-  slider->SetPosition(row.design);
-  slider->Hint = FromUtf8(row.sliderHint);
+  auto* slider = NewRowSlider(row, cell);
   slider->setMinimumWidth(50);
   layout->addWidget(slider, 1);
-  auto* pane = NewControl<StatusPane>(cell, row.pane);
-  pane->Hint = QString::number(row.kind);
-  pane->SetCaption(QString::number(row.design));
+  auto* pane = NewRowPane(row, cell);
   pane->setFixedSize(26, 18);
   layout->addWidget(pane);
   return cell;
@@ -72,7 +68,7 @@ void PlaceTitleBar(QWidget* form, int left, int top, int width) {
 }
 
 Panel* BuildPageBar(QWidget* form) {
-  auto* bar = NewControl<Panel>(form, "TopTileGrop");
+  auto* bar = NewControl<Panel>(form, ControlName::TopTileGrop);
   bar->SetColor(QColor(4, 30, 96));
   bar->SetBorderColor(QColor());
   bar->SetRadius(0);
@@ -87,7 +83,7 @@ Panel* BuildPageBar(QWidget* form) {
   }
   layout->addSpacing(8);
 
-  auto* volumes = NewControl<Panel>(bar, "MUSBarBox");
+  auto* volumes = NewControl<Panel>(bar, ControlName::MUSBarBox);
   volumes->SetColor(QColor());
   volumes->SetBorderColor(QColor());
   auto* volumeLayout = new QHBoxLayout(volumes);
@@ -96,6 +92,6 @@ Panel* BuildPageBar(QWidget* form) {
   for (const PageRow& row : MasterVolumeRows()) volumeLayout->addWidget(MasterVolume(row, volumes), 1);
   layout->addWidget(volumes, 1);
 
-  NewControl<Label>(bar, "LinkLabel")->hide();
+  NewControl<Label>(bar, ControlName::LinkLabel)->hide();
   return bar;
 }

@@ -19,15 +19,10 @@ class DeviceSessionTest : public LinkTest {
  protected:
   void SetUp() override {
     LinkTest::SetUp();
-    sessionState = {};
     sessionState.host = &host;
     host.ports = {"ttyS0", "ttyDSP0"};
     comPort = &devicePort;
     AttachReceiver(devicePort);
-  }
-  void TearDown() override {
-    sessionState = {};
-    LinkTest::TearDown();
   }
 
   // Runs the session's timers on a simulated clock until it is connected and idle again.

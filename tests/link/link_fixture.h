@@ -1,6 +1,6 @@
 #pragma once
-// A fresh link for every test: empty image, send and receive state, log and status texts, and an
-// open in-memory port that the senders write to and the receiver reads from.
+// A fresh link for every test: every process-wide state at its start, and an open in-memory port
+// that the senders write to and the receiver reads from.
 
 #include <gtest/gtest.h>
 
@@ -11,6 +11,7 @@
 #include "link_texts.h"
 #include "memory_port.h"
 #include "param_image.h"
+#include "process_state.h"
 #include "receiver.h"
 #include "send_state.h"
 
@@ -24,11 +25,7 @@ inline Bytes Concat(Bytes head, const Bytes& tail) {
 class LinkTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    paramImage = {};
-    sendState = {};
-    receiveState = {};
-    Memo2 = {};
-    linkTexts = {};
+    ResetProcessState();
     port.writes.clear();
     Bytes unread(port.BytesAvailable());
     port.Read(unread.data(), unread.size());
@@ -36,7 +33,7 @@ class LinkTest : public ::testing::Test {
     comPort = &port;
     AttachReceiver(port);
   }
-  void TearDown() override { comPort = nullptr; }
+  void TearDown() override { ResetProcessState(); }
 
   // Connected, idle and clear to send.
   static void Connect() {

@@ -21,14 +21,9 @@ class LinkSessionTest : public LinkTest {
  protected:
   void SetUp() override {
     LinkTest::SetUp();
-    sessionState = {};
     sessionState.host = &host;
     dialogs = &shown;
     host.ports = {"COM1"};
-  }
-  void TearDown() override {
-    dialogs = nullptr;
-    LinkTest::TearDown();
   }
 
   // Any data frame counts as the reply to a read request.

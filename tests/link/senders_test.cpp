@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "fake_link_host.h"
 #include "frame.h"
 #include "link_fixture.h"
 #include "system_addresses.h"
@@ -181,13 +182,13 @@ TEST_F(SendersTest, ImmediateWriteBecomesTheLastSentEntry) {
 }
 
 TEST_F(SendersTest, ImmediatePresetWritesStartThePresetAction) {
-  int changes = 0;
-  linkTexts.onChanged = [&] { ++changes; };
+  FakeHost host;
+  sessionState.host = &host;
   Connect();
   sendState.NoReplySeconds = 5;
   WriteParam(PresetRecallAddress, 4);
   EXPECT_EQ(linkTexts.LinkLabel, "Loading...");
-  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(host.textChanges, 1);
   EXPECT_EQ(sendState.LinkState, 0);
   EXPECT_EQ(sendState.NoReplySeconds, 0);
   EXPECT_EQ(sendState.PendingAction, PendingReload);

@@ -12,6 +12,7 @@
 #include "link_session.h"
 #include "link_texts.h"
 #include "param_image.h"
+#include "process_state.h"
 #include "receiver.h"
 #include "scripted_dialogs.h"
 #include "send_state.h"
@@ -32,18 +33,15 @@ double CpuSeconds() {
 class SimLinkTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    sessionState = {};
-    sendState = {};
-    receiveState = {};
-    linkTexts = {};
-    paramImage = {};
-    sessionState.host = &form;  // the fresh session state forgot the form
+    ResetProcessState();
+    sessionState.host = &form;  // the fresh state forgot the form and its port
+    comPort = &form.Port();
     dialogs = &shown;
     ASSERT_FALSE(sim.Path().empty());
     form.SetStatusDialog(&status);
     form.SetFixedPorts({"/dev/null-port-that-is-not-there", sim.Path()});
   }
-  void TearDown() override { dialogs = nullptr; }
+  void TearDown() override { ResetProcessState(); }
 
   // Runs the event loop until the condition holds or the time is up. It sleeps between events; the
   // link timers wake it at least every 20 ms once the scan has started.

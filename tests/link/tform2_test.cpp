@@ -55,10 +55,14 @@ TEST(TForm2, DoesNotKeepTheProgramAliveAfterTheMainWindowCloses) {
   ASSERT_TRUE(form.isVisible());
   bool timedOut = false;
   QTimer::singleShot(0, &mainWindow, [&] { mainWindow.close(); });
-  QTimer::singleShot(3000, qApp, [&] {
+  // The guard dies with the test, so it cannot fire into a later one.
+  QTimer guard;
+  guard.setSingleShot(true);
+  QObject::connect(&guard, &QTimer::timeout, [&] {
     timedOut = true;
     QApplication::quit();
   });
+  guard.start(3000);
   QApplication::exec();
   EXPECT_FALSE(timedOut);
 }

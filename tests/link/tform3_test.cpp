@@ -7,8 +7,10 @@
 
 #include "com_port.h"
 #include "dialogs.h"
+#include "link_session.h"
 #include "link_texts.h"
 #include "param_image.h"
+#include "process_state.h"
 #include "scripted_dialogs.h"
 #include "send_state.h"
 #include "tform2.h"
@@ -18,17 +20,14 @@ namespace {
 class TForm3Test : public ::testing::Test {
  protected:
   void SetUp() override {
-    sessionState = {};
-    sendState = {};
-    linkTexts = {};
-    paramImage = {};
+    ResetProcessState();
     dialogs = &shown;
     form = std::make_unique<TForm3>();
     form->SetStatusDialog(&status);
   }
   void TearDown() override {
     form.reset();
-    dialogs = nullptr;
+    ResetProcessState();
   }
 
   QTimer* Timer(const char* name) { return form->findChild<QTimer*>(name); }
@@ -97,39 +96,36 @@ TEST_F(TForm3Test, ConnectOverUnopenablePortsFailsWithTheReasons) {
             "/dev/dsp-panel-no-such-port does not exist");
 }
 
-class RecordingWindow : public LinkWindow {
+// A main window stand-in that records what the link asks of it.
+class RecordingWindow : public QObject, public LinkWindow {
  public:
   void SelectLinkButton(bool connect) override { calls.push_back(connect ? "Connect" : "Disconnect"); }
-  void RefreshPanel() override { calls.push_back("RefreshPanel"); }
+  void ImageReloaded() override { calls.push_back("ImageReloaded"); }
   void ShowMainWindow() override { calls.push_back("ShowMainWindow"); }
   void RebuildPresetList() override { calls.push_back("RebuildPresetList"); }
+  void ShowLinkTexts() override { calls.push_back("ShowLinkTexts: " + linkTexts.LinkLabel); }
   std::vector<std::string> calls;
 };
 
-TEST_F(TForm3Test, WindowCallsGoToTheMainWindow) {
+TEST_F(TForm3Test, TheSessionReportsToTheWindowTheFormWasHanded) {
   RecordingWindow window;
   form->SetLinkWindow(&window);
-  form->SelectLinkButton(true);
-  form->SelectLinkButton(false);
-  form->RefreshPanel();
-  form->ShowMainWindow();
-  form->RebuildPresetList();
-  EXPECT_EQ(window.calls, (std::vector<std::string>{"Connect", "Disconnect", "RefreshPanel",
-                                                    "ShowMainWindow", "RebuildPresetList"}));
+  EXPECT_EQ(AttachedLinkWindow(), &window);
+  LinkDisconnect();
+  EXPECT_EQ(window.calls, (std::vector<std::string>{"Disconnect", "ShowLinkTexts: 设备未连接"}));
+  form->SetLinkWindow(nullptr);
+  SetLinkLabel("Unlink");
+  EXPECT_EQ(window.calls.size(), 2u);
 }
 
-TEST_F(TForm3Test, WithoutMainWindowRefreshRebuildsTheViewOfTheActiveBank) {
-  for (auto& row : paramImage.DeviceTable)
-    for (std::size_t i = 0; i < row.size(); ++i) row[i] = static_cast<std::int32_t>(i + 1);
-  paramImage.ActiveBank = 1;
-  form->SetLinkWindow(nullptr);
-  form->RefreshPanel();
-  const auto refreshed = paramImage.ViewTable;
-
-  paramImage.ViewTable = {};
-  EXPECT_NE(refreshed, paramImage.ViewTable);
-  RebuildView(1);
-  EXPECT_EQ(refreshed, paramImage.ViewTable);
+TEST_F(TForm3Test, AWindowThatGoesAwayIsDetachedFromTheLink) {
+  auto window = std::make_unique<RecordingWindow>();
+  form->SetLinkWindow(window.get());
+  window.reset();
+  EXPECT_EQ(form->Window(), nullptr);
+  SetLinkLabel("Unlink");  // reaches no window
+  LinkDisconnect();
+  EXPECT_EQ(linkTexts.LinkLabel, "设备未连接");
 }
 
 }  // namespace

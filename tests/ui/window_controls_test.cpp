@@ -272,10 +272,12 @@ class WindowControlsTest : public ::testing::Test {
 };
 TForm1* WindowControlsTest::form = nullptr;
 
+// The design values: what the window holds before its first showing fills it from the image.
 TEST_F(WindowControlsTest, EveryNamedControlExistsOnceWithItsKindAndDesignValues) {
+  const TForm1 design;
   for (const Expected& e : ExpectedControls()) {
     SCOPED_TRACE(e.name);
-    const QList<QObject*> found = form->findChildren<QObject*>(QString::fromStdString(e.name));
+    const QList<QObject*> found = design.findChildren<QObject*>(QString::fromStdString(e.name));
     ASSERT_EQ(found.size(), 1);
     QObject* control = found.front();
     EXPECT_TRUE(IsKind(control, e.kind));

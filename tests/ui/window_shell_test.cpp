@@ -9,8 +9,12 @@
 
 #include "bmp_button.h"
 #include "image.h"
-#include "link_hooks.h"
+#include "link_session.h"
+#include "link_texts.h"
+#include "process_state.h"
+#include "send_state.h"
 #include "main_form.h"
+#include "memory_port.h"
 #include "mode_folders.h"
 #include "page_control.h"
 #include "startup_state.h"
@@ -20,11 +24,8 @@ namespace {
 
 class WindowShellTest : public ::testing::Test {
  protected:
-  WindowShellTest() {
-    linkHooks = {};
-    startupState = {};
-  }
-  ~WindowShellTest() override { linkHooks = {}; }
+  WindowShellTest() { ResetProcessState(); }
+  ~WindowShellTest() override { ResetProcessState(); }
 
   void Show() {
     form.show();
@@ -60,18 +61,10 @@ TEST_F(WindowShellTest, TheFirstShowRunsTheStartUpStepsInOrder) {
   EXPECT_EQ(form.Control<Image>("Image1")->Picture().size(), form.Control<Image>("Image1")->size());
   EXPECT_EQ(PageOnShow(), 1);  // the design's page
   EXPECT_FALSE(Timer1()->isActive());
-  bool connectRan = false;
-  linkHooks.ListPortsAndConnect = [&](TForm1& f) {
-    connectRan = true;
-    EXPECT_EQ(&f, &form);
-    // The steps after it have not run yet.
-    EXPECT_EQ(PageOnShow(), 1);
-    EXPECT_FALSE(Timer1()->isActive());
-    EXPECT_EQ(startupState.FormShown, 0);
-    throw std::runtime_error("no serial ports");  // swallowed: start-up goes on
-  };
   Show();
-  EXPECT_TRUE(connectRan);
+  // Connect was pressed: the port scan runs.
+  EXPECT_TRUE(sessionState.Timer1On);
+  EXPECT_EQ(linkTexts.LinkLabel, "Equipment search...");
   EXPECT_TRUE(std::filesystem::is_directory(modeFolders.ModeFolder));
   EXPECT_EQ(PageOnShow(), 0);
   EXPECT_TRUE(form.Control<QWidget>("FormTabBtn1")->hasFocus());
@@ -79,10 +72,10 @@ TEST_F(WindowShellTest, TheFirstShowRunsTheStartUpStepsInOrder) {
   EXPECT_EQ(startupState.FormShown, 1);
 
   // The sequence runs once only.
-  connectRan = false;
+  sessionState.Timer1On = false;
   form.hide();
   form.show();
-  EXPECT_FALSE(connectRan);
+  EXPECT_FALSE(sessionState.Timer1On);
 }
 
 TEST_F(WindowShellTest, MaximiseFillsTheScreensFreeAreaAndTheSecondPressRestores) {
@@ -103,12 +96,15 @@ TEST_F(WindowShellTest, MinimiseIsPostedAndTakesEffectAfterTheClick) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return form.isMinimized(); }));
 }
 
-TEST_F(WindowShellTest, CloseRunsTheCloseQueryAndClosesTheWindow) {
+TEST_F(WindowShellTest, CloseSaysGoodbyeWhenConnectedAndClosesTheWindow) {
   Show();
-  int queries = 0;
-  linkHooks.CloseQuery = [&](TForm1&) { ++queries; };
+  MemoryPort port;
+  port.Open("COM1");
+  comPort = &port;
+  sendState.LinkState = LinkConnected;
   Click("RzBmpButton3");
-  EXPECT_EQ(queries, 1);
+  ASSERT_EQ(port.writes.size(), 1u);
+  EXPECT_EQ(port.writes[0], (std::vector<std::uint8_t>{0xFC, 0xB1, 0x06, 0xA7, 0x09, 0x30, 0xAA, 0x00, 0x37}));
   EXPECT_FALSE(form.isVisible());
 }
 
@@ -122,6 +118,7 @@ TEST_F(WindowShellTest, DraggingTheTitleMovesTheWindowAndDraggingASliderMovesThe
   QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(400, 10));
   EXPECT_EQ(form.pos(), start + QPoint(60, 30));
 
+  form.Control<TrackBar>("SysMusMaxVolBar")->SetPosition(84);  // room for the master volume to rise
   auto* slider = form.Control<TrackBar>("SysMusNormalVolBar");  // on the page bar
   const QPoint moved = form.pos();
   const int before = slider->Position();

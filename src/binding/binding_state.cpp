@@ -1,0 +1,3 @@
+#include "binding_state.h"
+
+BindingState bindingState;

@@ -1,0 +1,3 @@
+#include "graph_state.h"
+
+GraphState graphState;

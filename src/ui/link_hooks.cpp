@@ -1,3 +1,0 @@
-#include "link_hooks.h"
-
-LinkHooks linkHooks;
