@@ -31,6 +31,7 @@
 #include "system_page.h"
 #include "theme.h"
 #include "track_bar.h"
+#include "value_list.h"
 #include "window_bars.h"
 #include "window_metrics.h"
 #include "startup_state.h"
@@ -65,6 +66,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWind
   BuildControls();
   WireShellHandlers();
   WireHandlers();
+  QCoreApplication::instance()->installEventFilter(this);
   PlaceRegions();
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
@@ -264,12 +266,18 @@ void TForm1::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) moving_ = false;
 }
 
-// The wheel of every control that does not use it itself steps the current band edit.
-void TForm1::wheelEvent(QWheelEvent* event) {
-  if (FormMouseWheel(event->angleDelta().y()))
-    event->accept();
-  else
-    QWidget::wheelEvent(event);
+// The wheel over any control of the window steps the current band edit, once a band edit has been
+// clicked; only the mode-file list scrolls itself. The window looks at the wheel before the control
+// under the pointer does, as a line edit would otherwise keep it.
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::Wheel) return false;
+  auto* widget = qobject_cast<QWidget*>(watched);
+  if (!widget || widget->window() != this) return false;
+  for (QWidget* up = widget; up && up != this; up = up->parentWidget())
+    if (qobject_cast<ValueList*>(up)) return false;
+  if (!FormMouseWheel(static_cast<QWheelEvent*>(event)->angleDelta().y())) return false;
+  event->accept();
+  return true;
 }
 
 // The close query: the link says goodbye when connected; closing is never refused.

@@ -98,8 +98,9 @@ class TForm1 : public QWidget, public LinkWindow, public PanelWindow {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
-  void wheelEvent(QWheelEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  // Sees the wheel turned over any of the window's controls before the control does.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildControls();

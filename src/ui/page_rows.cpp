@@ -75,8 +75,13 @@ QWidget* PaneBox(const PageRow& row, int boxWidth, QWidget* parent) {
   return box;
 }
 
-BmpButton* NewButton(const RowButton& entry, RowType type, int index, QWidget* parent) {
+// A button of a row. The buttons of a radio group share the group's parameter in their Tag (the
+// control table stamps only the first), so that any of them finds its group.
+BmpButton* NewButton(const PageRow& row, int index, QWidget* parent) {
+  const RowButton& entry = row.buttons[static_cast<std::size_t>(index)];
+  const RowType type = row.type;
   auto* button = NewControl<BmpButton>(parent, entry.name);
+  if (type == RowType::Radio || type == RowType::Choice) button->Tag = row.address;
   switch (type) {
     case RowType::Radio:
     case RowType::Choice:  // the hidden radio buttons beside a list
@@ -123,7 +128,7 @@ QWidget* BuildButtonStrip(const PageRow& row, QWidget* parent) {
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(row.type == RowType::Radio ? 3 : 6);
   for (int i = 0; i < static_cast<int>(row.buttons.size()); ++i) {
-    BmpButton* button = NewButton(row.buttons[i], row.type, i, strip);
+    BmpButton* button = NewButton(row, i, strip);
     layout->addWidget(button);
     if (row.type == RowType::Radio) {
       // The radio's caption beside it; clicking the caption clicks the radio.
@@ -163,7 +168,7 @@ QWidget* ListBox(const PageRow& row, QWidget* parent) {
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(list);
   for (int i = 0; i < static_cast<int>(row.buttons.size()); ++i)
-    NewButton(row.buttons[i], RowType::Choice, i, holder)->hide();
+    NewButton(row, i, holder)->hide();
   layout->addStretch(1);
   holder->setFixedHeight(RowHeight);
   return holder;
@@ -201,7 +206,7 @@ void AddStacked(QGridLayout& grid, int& r, const PageRow& row, int paneWidth, QW
       break;
     case RowType::Pair:
       for (int i = 0; i < static_cast<int>(row.buttons.size()); ++i) {
-        BmpButton* button = NewButton(row.buttons[i], row.type, i, parent);
+        BmpButton* button = NewButton(row, i, parent);
         button->setFixedWidth(PairWidth + 20);
         grid.addWidget(button, r++, 0, 1, 2, Qt::AlignLeft);
       }

@@ -1,12 +1,19 @@
-// Renders every page of the main window to PNG files, for looking at the window without a display.
+// Renders every page of the main window to PNG files, for looking at the window without a display:
+// the window connects to the built-in virtual device first, so every control shows the device's
+// values as a user sees them after Connect.
 // Usage: dsp-panel-screenshots <folder>
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 
 #include "bmp_button.h"
+#include "demo_device.h"
 #include "main_form.h"
 #include "panel_tables.h"
+#include "send_state.h"
+#include "tform2.h"
+#include "tform3.h"
 
 namespace {
 
@@ -16,6 +23,15 @@ bool Save(TForm1& form, const QDir& folder, const QString& name) {
   if (!form.grab().save(file)) return false;
   qInfo("%s", qPrintable(file));
   return true;
+}
+
+// Runs the event loop until the download from the device has finished, or gives up after a while.
+bool WaitForDownload() {
+  QElapsedTimer clock;
+  clock.start();
+  while (sendState.LinkState != LinkConnected && clock.elapsed() < 20000)
+    QApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 100);
+  return sendState.LinkState == LinkConnected;
 }
 
 }  // namespace
@@ -33,8 +49,17 @@ int main(int argc, char* argv[]) {
     return 1;
   }
 
+  DemoDevice device;
+  const QString port = device.Start();
   TForm1 form;
+  TForm3 link;
+  TForm2 status;
+  link.SetStatusDialog(&status);
+  link.SetLinkWindow(&form);
+  link.SetFixedPorts({port.toStdString()});
   form.show();
+  if (port.isEmpty() || !WaitForDownload()) qWarning("No download from the virtual device: the pages show the start-up values.");
+
   bool saved = true;
   for (int page = 0; page < PageCount; ++page) {
     form.Control<BmpButton>(Pages[page].button)->Click();
