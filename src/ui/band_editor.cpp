@@ -13,9 +13,9 @@
 
 namespace {
 
-constexpr int ColumnWidth = 52;
-constexpr int Gap = 2;
-constexpr int Left = 5;
+constexpr int ColumnWidth = 57;
+constexpr int Gap = 1;
+constexpr int Left = 3;
 constexpr int EditHeight = 19;
 constexpr int SpinWidth = 12;
 constexpr int ScaleWidth = 30;  // the gain column's scale labels left of its slider
@@ -23,7 +23,12 @@ constexpr int ScaleWidth = 30;  // the gain column's scale labels left of its sl
 // The end labels of the frequency and Q columns, top and bottom; the gain column has a scale.
 const char* const EndLabels[3][2] = {{"20600.0Hz", "19.7Hz"}, {nullptr, nullptr}, {"128.00", "0.40"}};
 
-const char* const GainScale[] = {"+24﹣", "+12﹣", "+6 ﹣", " 0 ﹣", "-6 ﹣", "-12﹣", "-18 ﹣"};
+// The gain scale beside its slider, each mark at its own step (0.2 dB a step, 0 dB at 120). The
+// slider ends at -24 dB, so the bottom mark reads "-24" where a "+24" would stand at no step at all.
+const struct {
+  const char* text;
+  int step;
+} GainScale[] = {{"+12﹣", 180}, {"+6 ﹣", 150}, {" 0 ﹣", 120}, {"-6 ﹣", 90}, {"-12﹣", 60}, {"-18 ﹣", 30}, {"-24﹣", 0}};
 
 Label* SmallLabel(const QString& text, const QRect& at, Qt::Alignment align, QWidget* parent) {
   auto* label = new Label(text, parent);
@@ -62,12 +67,9 @@ Panel* BuildBandEditor(int height, QWidget* parent) {
     const int sliderX = scaled ? x + ScaleWidth : x + (ColumnWidth - 22) / 2;
     slider->setGeometry(sliderX, sliderTop, 22, sliderBottom - sliderTop);
     if (scaled) {
-      // The scale, top to bottom, spread over the thumb's travel.
-      const int first = sliderTop + 5, last = sliderBottom - 5;
-      for (int k = 0; k < 7; ++k) {
-        const int y = first + (last - first) * k / 6;
-        SmallLabel(QString::fromUtf8(GainScale[k]), QRect(x, y - 6, ScaleWidth, 12), Qt::AlignRight | Qt::AlignVCenter,
-                   group);
+      for (const auto& mark : GainScale) {
+        const int y = sliderTop + slider->CentreAt(mark.step);
+        SmallLabel(QString::fromUtf8(mark.text), QRect(x, y - 6, ScaleWidth, 12), Qt::AlignRight | Qt::AlignVCenter, group);
       }
     } else {
       SmallLabel(QString::fromUtf8(top), QRect(x, endTop, ColumnWidth, 14), Qt::AlignCenter, group);

@@ -12,7 +12,7 @@
 
 class BmpButton;
 
-inline constexpr QSize PageButtonSize{90, 22};
+inline constexpr QSize PageButtonSize{84, 22};
 inline constexpr int ButtonHeight = 22;
 
 void LookCommand(BmpButton& button, int width);       // OK, Call, Save, EQ Reset: Up, Down, Hot, Disabled

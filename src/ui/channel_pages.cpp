@@ -1,6 +1,7 @@
 #include "channel_pages.h"
 
 #include <QHBoxLayout>
+#include <algorithm>
 #include <QVBoxLayout>
 
 #include "band_panel.h"
@@ -29,8 +30,12 @@ void BuildChannelPage(int page, TabSheet& sheet) {
   const std::vector<RowColumn>& columns = PageRows(page);
   const bool mic = page == 1;
   const QString title = page == 0 ? QStringLiteral("Music Input") : QString();
-  for (const RowColumn& column : columns)
-    row->addWidget(BuildRowPanel(column, mic ? RowForm::Stacked : RowForm::Beside, title, content), 1);
+  // A panel whose captions and read-outs take more room gets more of the page, so that the sliders
+  // of the page come out about equally long.
+  for (const RowColumn& column : columns) {
+    Panel* panel = BuildRowPanel(column, mic ? RowForm::Stacked : RowForm::Beside, MetricsOf({column}), title, content);
+    row->addWidget(panel, std::max(1, panel->minimumSizeHint().width()));
+  }
   const EqGroup& group = EqGroups[page];
   const int pitch = mic ? MicColumnPitch : ColumnPitch;
   const int shown = mic ? MicShownColumns : BandCountOf(group);

@@ -14,6 +14,7 @@
 #include "status_pane.h"
 #include "theme.h"
 #include "track_bar.h"
+#include "value_scales.h"
 
 namespace {
 
@@ -34,27 +35,18 @@ Label* Caption(const std::string& text, QWidget* parent) {
 
 QFont ReadoutFont() { return theme::UiFont(11); }
 
-// The longest text a read-out of the kind shows, for sizing the panes.
-QString WidestReadout(int kind) {
-  switch (kind) {
-    case 6: return QStringLiteral("2000.0Hz");
-    case 7: return QStringLiteral("20600.0Hz");
-    case 13: return QStringLiteral("2000.0Hz");
-    case 12: return QStringLiteral("5000");
-    case 18: return QStringLiteral("50.0");
-    default: return QStringLiteral("-500");
+// The widest text the row's read-out can show: every position its slider reaches, in the pane's
+// text form (the volume panes show the position itself).
+QString WidestReadout(const PageRow& row, const QFontMetrics& metrics) {
+  QString widest;
+  for (int x = 0; x <= row.max; ++x) {
+    const QString text = QString::fromStdString(ValueKindText(row.kind, x).value_or(std::to_string(x)));
+    if (metrics.horizontalAdvance(text) > metrics.horizontalAdvance(widest)) widest = text;
   }
+  return widest;
 }
 
-// One width for the read-out boxes (pane and spin buttons) of a column, so that they line up.
-int PaneBoxWidth(const RowColumn& rows) {
-  const QFontMetrics metrics(ReadoutFont());
-  int width = 40;
-  for (const PageRow& row : rows)
-    if (row.type == RowType::Slider)
-      width = std::max(width, metrics.horizontalAdvance(WidestReadout(row.kind)) + 12 + (row.spin.empty() ? 0 : SpinWidth));
-  return width;
-}
+int TextWidth(const std::string& text) { return QFontMetrics(theme::UiFont(12)).horizontalAdvance(FromUtf8(text)); }
 
 // The read-out pane with its spin buttons attached at its right end.
 QWidget* PaneBox(const PageRow& row, int boxWidth, QWidget* parent) {
@@ -175,6 +167,7 @@ QWidget* ListBox(const PageRow& row, QWidget* parent) {
 }
 
 void AddBeside(QGridLayout& grid, int r, const PageRow& row, int paneWidth, QWidget* parent) {
+  // The columns: caption, slider, phase button, read-out with its spin buttons, unit.
   if (!row.caption.empty()) grid.addWidget(Caption(row.caption, parent), r, 0);
   switch (row.type) {
     case RowType::Slider:
@@ -218,20 +211,40 @@ void AddStacked(QGridLayout& grid, int& r, const PageRow& row, int paneWidth, QW
 
 }  // namespace
 
-Panel* BuildRowPanel(const RowColumn& rows, RowForm form, const QString& title, QWidget* parent) {
+RowMetrics MetricsOf(const std::vector<RowColumn>& columns) {
+  const QFontMetrics readout(ReadoutFont());
+  RowMetrics metrics;
+  metrics.pane = 32;
+  for (const RowColumn& column : columns)
+    for (const PageRow& row : column) {
+      if (row.type != RowType::Slider) continue;
+      metrics.caption = std::max(metrics.caption, TextWidth(row.caption));
+      metrics.unit = std::max(metrics.unit, TextWidth(row.unit));
+      if (!row.phase.empty()) metrics.phase = PhaseButtonWidth;
+      const int spin = row.spin.empty() ? 0 : SpinWidth;
+      metrics.pane = std::max(metrics.pane, readout.horizontalAdvance(WidestReadout(row, readout)) + 10 + spin);
+    }
+  return metrics;
+}
+
+Panel* BuildRowPanel(const RowColumn& rows, RowForm form, const RowMetrics& metrics, const QString& title, QWidget* parent) {
   auto* panel = new Panel(title, parent);
   auto* grid = new QGridLayout(panel);
-  const int side = form == RowForm::Stacked ? 8 : 10;
-  grid->setContentsMargins(side, 6 + panel->CaptionHeight(), side, 6);
-  grid->setHorizontalSpacing(5);
+  grid->setContentsMargins(8, 6 + panel->CaptionHeight(), 8, 6);
+  grid->setHorizontalSpacing(4);
   grid->setVerticalSpacing(form == RowForm::Stacked ? 2 : 3);
-  const int paneWidth = PaneBoxWidth(rows);
+  if (form == RowForm::Beside) {
+    grid->setColumnMinimumWidth(0, metrics.caption);
+    grid->setColumnMinimumWidth(2, metrics.phase);
+    grid->setColumnMinimumWidth(3, metrics.pane);
+    grid->setColumnMinimumWidth(4, metrics.unit);
+  }
   int r = 0;
   for (const PageRow& row : rows) {
     if (form == RowForm::Beside)
-      AddBeside(*grid, r++, row, paneWidth, panel);
+      AddBeside(*grid, r++, row, metrics.pane, panel);
     else
-      AddStacked(*grid, r, row, paneWidth, panel);
+      AddStacked(*grid, r, row, metrics.pane, panel);
   }
   grid->setColumnStretch(form == RowForm::Beside ? 1 : 0, 1);
   grid->setRowStretch(r, 1);

@@ -16,7 +16,17 @@ enum class RowForm {
   Stacked,  // the caption above its controls, for a narrow column
 };
 
-Panel* BuildRowPanel(const RowColumn& rows, RowForm form, const QString& title, QWidget* parent);
+// The widths of the columns of a panel's rows (caption, phase button, read-out, unit), so that the
+// rows line up and their sliders are equally long.
+struct RowMetrics {
+  int caption = 0;
+  int phase = 0;
+  int pane = 0;
+  int unit = 0;
+};
+RowMetrics MetricsOf(const std::vector<RowColumn>& columns);
+
+Panel* BuildRowPanel(const RowColumn& rows, RowForm form, const RowMetrics& metrics, const QString& title, QWidget* parent);
 
 // The buttons of a radio, pair or toggle row side by side, radio buttons with their captions.
 QWidget* BuildButtonStrip(const PageRow& row, QWidget* parent);

@@ -1,6 +1,7 @@
 #include "window_bars.h"
 
 #include <QHBoxLayout>
+#include <algorithm>
 
 #include "bmp_button.h"
 #include "button_looks.h"
@@ -21,13 +22,17 @@ namespace {
 
 const char* const WindowButtons[3] = {"RzBmpButton2", "RzBmpButton1", "RzBmpButton3"};  // minimise, maximise, close
 
-QWidget* MasterVolume(const PageRow& row, QWidget* parent) {
+// One master volume: caption, slider and read-out. The captions share one width so that the three
+// sliders are equally long.
+QWidget* MasterVolume(const PageRow& row, int captionWidth, QWidget* parent) {
   auto* cell = new QWidget(parent);
   auto* layout = new QHBoxLayout(cell);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(4);
   auto* caption = new Label(FromUtf8(row.caption), cell);
   caption->setFont(theme::UiFont(12, true));
+  caption->setFixedWidth(captionWidth);
+  caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   layout->addWidget(caption);
   auto* slider = NewRowSlider(row, cell);
   slider->setMinimumWidth(50);
@@ -89,7 +94,10 @@ Panel* BuildPageBar(QWidget* form) {
   auto* volumeLayout = new QHBoxLayout(volumes);
   volumeLayout->setContentsMargins(0, 0, 0, 0);
   volumeLayout->setSpacing(10);
-  for (const PageRow& row : MasterVolumeRows()) volumeLayout->addWidget(MasterVolume(row, volumes), 1);
+  const QFontMetrics captions(theme::UiFont(12, true));
+  int captionWidth = 0;
+  for (const PageRow& row : MasterVolumeRows()) captionWidth = std::max(captionWidth, captions.horizontalAdvance(FromUtf8(row.caption)));
+  for (const PageRow& row : MasterVolumeRows()) volumeLayout->addWidget(MasterVolume(row, captionWidth + 2, volumes), 1);
   layout->addWidget(volumes, 1);
 
   NewControl<Label>(bar, ControlName::LinkLabel)->hide();

@@ -11,5 +11,5 @@ inline constexpr int PageAreaTop = PageBarTop + PageBarHeight;  // 48
 inline constexpr int GraphPanelTop = 295;
 // The part of a channel page above the graph panel, where its rows and band panel lie.
 inline constexpr int ChannelPageHeight = GraphPanelTop - PageAreaTop - 8;
-inline constexpr int BandEditorWidth = 170;
+inline constexpr int BandEditorWidth = 180;
 inline constexpr int PageMargin = 6;

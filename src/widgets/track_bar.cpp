@@ -81,12 +81,17 @@ int TrackBar::PositionAt(QPoint point) const {
   return qRound(fraction * maximum());
 }
 
+int TrackBar::CentreAt(int position) const {
+  const int max = maximum();
+  const int offset = max == 0 ? 0 : int(qRound(double(qBound(0, position, max)) / max * TravelLength()));
+  return orientation() == Qt::Horizontal ? TravelStart() + offset : TravelStart() + TravelLength() - offset;
+}
+
 QRect TrackBar::ThumbRect() const {
   const QSize t = ThumbExtent();
-  const int max = maximum();
-  const int offset = max == 0 ? 0 : int(qRound(double(sliderPosition()) / max * TravelLength()));
-  if (orientation() == Qt::Horizontal) return QRect(offset, (height() - t.height()) / 2, t.width(), t.height());
-  return QRect((width() - t.width()) / 2, TravelLength() - offset, t.width(), t.height());
+  const int centre = CentreAt(sliderPosition());
+  if (orientation() == Qt::Horizontal) return QRect(centre - t.width() / 2, (height() - t.height()) / 2, t.width(), t.height());
+  return QRect((width() - t.width()) / 2, centre - t.height() / 2, t.width(), t.height());
 }
 
 void TrackBar::paintEvent(QPaintEvent*) {

@@ -37,6 +37,10 @@ class TrackBar : public QAbstractSlider, public ControlData {
   // The colour of the groove between 0 and the thumb.
   void SetAccent(const QColor& accent);
 
+  // Where the thumb's centre lies at a position, along the slider in its own pixels (x for a
+  // horizontal slider, y for a vertical one); a scale beside the slider is placed by it.
+  int CentreAt(int position) const;
+
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
 

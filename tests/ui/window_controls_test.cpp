@@ -343,6 +343,22 @@ TEST_F(WindowControlsTest, TheMicBoxShowsTenOfItsFifteenColumnsAndScrollsByOneCo
   box->SetHorzScrollPosition(0);
 }
 
+// Each mark of the common gain slider's scale sits at its own step; the bottom one reads -24.
+TEST_F(WindowControlsTest, TheGainScaleMarksSitAtTheirSteps) {
+  auto* slider = form->Control<TrackBar>("ComEQGainBar");
+  const std::map<QString, int> steps{{"+12﹣", 180}, {"+6 ﹣", 150}, {" 0 ﹣", 120}, {"-6 ﹣", 90},
+                                     {"-12﹣", 60},  {"-18 ﹣", 30}, {"-24﹣", 0}};
+  int found = 0;
+  for (Label* mark : form->Control<QWidget>("EQCotrolGrop")->findChildren<Label*>()) {
+    const auto step = steps.find(mark->Caption());
+    if (step == steps.end()) continue;
+    ++found;
+    const int thumbCentre = slider->mapTo(mark->parentWidget(), QPoint(0, slider->CentreAt(step->second))).y();
+    EXPECT_NEAR(mark->geometry().center().y(), thumbCentre, 1) << mark->Caption().toStdString();
+  }
+  EXPECT_EQ(found, 7);
+}
+
 TEST_F(WindowControlsTest, TheGraphTimerTicksEvery15Ms) {
   auto* timer = form->findChild<QTimer*>(QStringLiteral("Timer1"));
   ASSERT_NE(timer, nullptr);

@@ -1,6 +1,6 @@
 // The window's layout on every page, at its design size and on a large screen: no control overlaps another,
-// none sticks out of its container, no caption or design text is cut off, read-outs have room for
-// the longest value their kind shows, and the channel pages keep clear of the band editor and the
+// none sticks out of its container, no caption is cut off, every edit and read-out has room for the
+// widest value it can show, and the channel pages keep clear of the band editor and the
 // graph panel.
 
 #include <QAbstractScrollArea>
@@ -11,12 +11,15 @@
 
 #include "bmp_button.h"
 #include "combo_box.h"
+#include "control_lookup.h"
 #include "edit.h"
 #include "label.h"
 #include "main_form.h"
 #include "page_control.h"
 #include "scroll_box.h"
 #include "status_pane.h"
+#include "track_bar.h"
+#include "value_scales.h"
 
 namespace {
 
@@ -45,10 +48,34 @@ QString Describe(const QWidget* w) {
          QStringLiteral(" in ") + (w->parentWidget() ? w->parentWidget()->objectName() : QString());
 }
 
-// The longest text of each read-out kind.
-const std::map<QString, QString> WidestReadouts{
-    {"6", "303.0Hz"}, {"7", "20600.0Hz"}, {"8", "100"}, {"9", "400"},   {"10", "-50"},  {"11", "500"},  {"12", "5000"},
-    {"13", "2000.0Hz"}, {"14", "-20"}, {"15", "100"}, {"16", "32"}, {"17", "0.5"}, {"18", "50.0"}, {"19", "1.50"}};
+// The widest of the texts a control can show: every step from 0 to last in the kind's text form
+// (kind 0, the volume panes, shows the step itself), with a suffix.
+QString Widest(const QFontMetrics& metrics, int kind, int last, const QString& suffix = {}) {
+  QString widest;
+  for (int x = 0; x <= last; ++x) {
+    const QString text = QString::fromStdString(ValueKindText(kind, x).value_or(std::to_string(x))) + suffix;
+    if (metrics.horizontalAdvance(text) > metrics.horizontalAdvance(widest)) widest = text;
+  }
+  return widest;
+}
+
+// What an edit or a read-out pane can show at its widest: a band edit every step of its scale, the
+// common band editor's edits theirs (the gain with "dB"), a pane every position of its slider.
+QString WidestShown(QWidget* w, const QFontMetrics& metrics) {
+  static const std::map<QString, std::pair<int, QString>> bandEditor{
+      {"ComEQFreEdit", {2, ""}}, {"ComEQGainEdit", {3, "dB"}}, {"ComEQQvalueEdit", {4, ""}}};
+  static const std::map<int, int> lastStep{{2, 361}, {3, 180}, {4, 100}};
+  if (auto* edit = qobject_cast<Edit*>(w)) {
+    if (const auto it = bandEditor.find(edit->objectName()); it != bandEditor.end())
+      return Widest(metrics, it->second.first, lastStep.at(it->second.first), it->second.second);
+    const int kind = edit->Hint.toInt();
+    if (lastStep.count(kind)) return Widest(metrics, kind, lastStep.at(kind));
+    return edit->Text();
+  }
+  auto* pane = qobject_cast<StatusPane*>(w);
+  auto* slider = pane ? PrimaryAs<TrackBar>(pane->Tag) : nullptr;
+  return slider ? Widest(metrics, pane->Hint.toInt(), slider->Max()) : pane->Caption();
+}
 
 void CheckTextFits(QWidget* w, std::vector<std::string>& faults) {
   const QFontMetrics metrics(w->font());
@@ -60,11 +87,10 @@ void CheckTextFits(QWidget* w, std::vector<std::string>& faults) {
     text = button->Caption();
     room -= 4;
   } else if (auto* edit = qobject_cast<Edit*>(w)) {
-    text = edit->Text();
+    text = WidestShown(edit, metrics);
     room -= 4 + edit->textMargins().left() + edit->textMargins().right();
-  } else if (auto* pane = qobject_cast<StatusPane*>(w)) {
-    const auto widest = WidestReadouts.find(pane->Hint);
-    text = widest == WidestReadouts.end() ? pane->Caption() : widest->second;
+  } else if (qobject_cast<StatusPane*>(w)) {
+    text = WidestShown(w, metrics);
     room -= 6;
   } else if (auto* list = qobject_cast<ComboBox*>(w)) {
     for (const QString& item : list->Items())
