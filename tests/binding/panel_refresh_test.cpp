@@ -84,6 +84,21 @@ TEST_F(PanelRefreshTest, ValuesTheControlsCannotShowAreShownAtTheirNearestEntryO
   EXPECT_TRUE(Sends().empty());
 }
 
+TEST_F(PanelRefreshTest, VolumesAreShownAsTheyAreEvenAboveTheirLimit) {
+  paramImage.DeviceTable[9][10] = 60;  // Effect start
+  paramImage.DeviceTable[9][34] = 70;  // Effect master
+  paramImage.DeviceTable[9][11] = 50;  // Effect limit
+  RefreshPanel(9);
+  EXPECT_EQ(C<TrackBar>("SysEffStartVolBar")->Position(), 60);
+  EXPECT_EQ(C<TrackBar>("SysEffNormalVolBar")->Position(), 70);
+  EXPECT_EQ(C<StatusPane>("SysEffNormalVolPane")->Caption(), QStringLiteral("70"));
+  EXPECT_TRUE(Sends().empty());
+  // The next change of the limit brings both down.
+  C<TrackBar>("SysEffMaxVolBar")->setValue(49);
+  EXPECT_EQ(C<TrackBar>("SysEffStartVolBar")->Position(), 49);
+  EXPECT_EQ(C<TrackBar>("SysEffNormalVolBar")->Position(), 49);
+}
+
 TEST_F(PanelRefreshTest, TheKeysKeepActingOnTheEditTheUserLeft) {
   QTest::mouseClick(C<Edit>("MusGainEdit4"), Qt::LeftButton);
   RefreshPanel(20);
