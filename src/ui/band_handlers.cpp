@@ -2,8 +2,6 @@
 // spin buttons, the band gain sliders and the common band editor's, the mode boxes and images, and
 // the band numbers. The keys, the wheel and the spin buttons act on the current band edit.
 
-#include <QKeyEvent>
-
 #include "binding_state.h"
 #include "combo_box.h"
 #include "control_lookup.h"

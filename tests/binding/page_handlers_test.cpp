@@ -4,6 +4,7 @@
 #include "binding_state.h"
 #include "bmp_button.h"
 #include "combo_box.h"
+#include "edit.h"
 #include "graph_state.h"
 #include "label.h"
 #include "page_control.h"
@@ -12,7 +13,6 @@
 #include "spin_buttons.h"
 #include "status_pane.h"
 #include "track_bar.h"
-#include "edit.h"
 
 namespace {
 

@@ -1,4 +1,5 @@
 #include "param_image.h"
+#include "process_state.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +7,7 @@ namespace {
 
 class ParamImageTest : public ::testing::Test {
  protected:
-  void SetUp() override { paramImage = {}; }
+  void SetUp() override { ResetProcessState(); }
 };
 
 struct AddressCase {

@@ -20,6 +20,7 @@
 #include "send_state.h"
 #include "senders.h"
 #include "system_addresses.h"
+#include "process_state.h"
 
 namespace {
 
@@ -28,8 +29,7 @@ using Bytes = std::vector<std::uint8_t>;
 class PtyTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    sendState = {};
-    Memo2 = {};
+    ResetProcessState();
     int slave = -1;
     ASSERT_EQ(openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
     path = ttyname(slave);

@@ -9,11 +9,12 @@
 #include <QWidget>
 
 #include "link_texts.h"
+#include "process_state.h"
 
 namespace {
 
 TEST(TForm2, ShowsTheStatusTextAndProgressAndHidesOnRequest) {
-  linkTexts = {};
+  ResetProcessState();
   TForm2 form;
   auto* label = form.findChild<QLabel*>("LinkLabel");
   auto* progress = form.findChild<QProgressBar*>("RzProgressStatus1");

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "mode_line.h"
+#include "process_state.h"
 
 namespace {
 
@@ -41,7 +42,7 @@ ModeValue CellOfLine(const std::string& plain, int k) {
 
 class ModeFileTest : public ::testing::Test {
  protected:
-  void SetUp() override { paramImage = {}; }
+  void SetUp() override { ResetProcessState(); }
 
   static Lines SavedLines(const Table& table) { return PlainLines(EncodeModeFile(ModeFileContentOf(table))); }
 };

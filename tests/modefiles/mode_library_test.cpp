@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "temp_folder.h"
+#include "process_state.h"
 
 namespace {
 
@@ -15,7 +16,7 @@ using Table = DeviceTableCells;
 
 class ModeLibraryTest : public ::testing::Test {
  protected:
-  void SetUp() override { paramImage = {}; }
+  void SetUp() override { ResetProcessState(); }
 
   TempFolder folder;
 };
