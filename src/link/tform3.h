@@ -2,7 +2,6 @@
 // The hidden link form: it owns the serial port and the three link timers, and carries out what the
 // link session asks of the windows. It is never shown.
 
-#include <QPointer>
 #include <QWidget>
 #include <string>
 #include <utility>
