@@ -126,7 +126,7 @@ void FindPanelControls(QWidget& form, PanelWindow& window, const Names& names) {
   p.window = &window;
   p.Example = names.As<Edit>(ControlName::Example);
   p.ExampleBtn = names.As<BmpButton>(ControlName::ExampleBtn);
-  p.SysInput = names.As<BmpButton>(RadioGroupOf(MakeAddress(9, 14))->buttons.front());
+  p.SysInput = names.As<BmpButton>(MusicPortRow().buttons.front().name);
   for (int mode = 0; mode < 3; ++mode) {
     p.ModeOnImages[mode] = names.As<Image>(ControlName::ModeOnImages[mode]);
     p.ModeOffImages[mode] = names.As<Image>(ControlName::ModeOffImages[mode]);

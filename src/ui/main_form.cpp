@@ -107,7 +107,7 @@ void TForm1::BuildHiddenControls() {
   example->hide();
 
   auto* exampleButton = NewControl<BmpButton>(this, ControlName::ExampleBtn);
-  LookTemplate(*exampleButton, *Control<BmpButton>(RadioGroupOf(MakeAddress(9, 14))->buttons.front()));
+  LookTemplate(*exampleButton, *Control<BmpButton>(MusicPortRow().buttons.front().name));
   exampleButton->hide();
 
   NewControl<ComboBox>(this, ControlName::ComComboBox1)->hide();

@@ -246,6 +246,8 @@ const PageRow& MicGroupRow() { return PageRows(1)[0][0]; }
 
 const PageRow& MusicGainRow() { return PageRows(0)[0][1]; }
 
+const PageRow& MusicPortRow() { return PageRows(0)[0][0]; }
+
 const std::vector<PageRow>& MasterVolumeRows() {
   static const std::vector<PageRow> rows = VolumeRows({"Music", "MIC", "Effect"}, "NormalVol", "0", 10, {32, 33, 34});
   return rows;

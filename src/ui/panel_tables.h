@@ -146,10 +146,12 @@ using RowColumn = std::vector<PageRow>;
 
 // The rows of a channel page (pages 0 to 6) in reading order, column by column.
 const std::vector<RowColumn>& PageRows(int page);
-// Two rows the handlers reach directly: the MIC page's group pair ("MIC A group", "MIC B group") and
+// Rows the handlers reach directly: the MIC page's group pair ("MIC A group", "MIC B group") and
 // the Music page's input gain list with its group SignRzGroup.
 const PageRow& MicGroupRow();
 const PageRow& MusicGainRow();
+// The Music page's port radio pair; its first button lends every radio group its pressed mark.
+const PageRow& MusicPortRow();
 
 // The master volumes on the page bar ("Music", "MIC", "Effect") and the start and limit volumes of
 // the System page, in the order Music start, Music limit, MIC start, ... Effect limit.
