@@ -22,6 +22,8 @@
 #include "binding_state.h"
 #include "build_control_table.h"
 #include "control_names.h"
+#include "control_state_op.h"
+#include "control_table.h"
 #include "link_session.h"
 #include "panel_refresh.h"
 #include "mode_folders.h"
@@ -168,6 +170,8 @@ void TForm1::FormCreate() {
 void TForm1::FormShow() {
   // 1. The control table: every bound control learns its parameter.
   BuildControlTable(*this, *this);
+  // The MIC page starts on the group the image shows; nothing but its buttons changes it later.
+  ControlStateOp(paramImage.MicGroupB == 1 ? panelControls.MicBBtn : panelControls.MicABtn, StateAction::SelectMicGroup);
   // 2. Factory band values for every channel, shown on the controls; nothing is sent.
   ResetEqualisers(20);
   // 3. List the serial ports and press Connect; whatever goes wrong here, start-up goes on.

@@ -63,8 +63,11 @@ TEST_F(PageHandlersTest, PageButtonsBindThePageAndShowItsRegions) {
 TEST_F(PageHandlersTest, TheMicBGroupShowsAndEditsMicBAndDrawsOrange) {
   paramImage.DeviceTable[2][0] = 77;  // MIC B's high-pass
   C<BmpButton>("FormTabBtn2")->Click();
+  EXPECT_TRUE(C<BmpButton>("MicABtn")->isChecked()) << "the page opens on MIC A, shown pressed";
   Sends();
   C<BmpButton>("MicBBtn")->Click();
+  EXPECT_TRUE(C<BmpButton>("MicBBtn")->isChecked());
+  EXPECT_FALSE(C<BmpButton>("MicABtn")->isChecked());
   EXPECT_TRUE(Sends().empty()) << "choosing a group writes nothing";
   EXPECT_EQ(C<TrackBar>("MicHPFreBar")->Position(), 77);
   EXPECT_EQ(graphState.CurveColour, CurveMicBColour);
