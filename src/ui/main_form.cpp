@@ -17,6 +17,7 @@
 #include "combo_box.h"
 #include "control_factory.h"
 #include "edit.h"
+#include "graph_drawing.h"
 #include "graph_panel.h"
 #include "image.h"
 #include "binding_state.h"
@@ -68,6 +69,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWind
   BuildControls();
   WireShellHandlers();
   WireHandlers();
+  WireGraphHandlers();
   QCoreApplication::instance()->installEventFilter(this);
   PlaceRegions();
   if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -75,8 +77,12 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWind
   FormCreate();
 }
 
-// The binding and the link refer to this window's controls; neither may keep them once it is gone.
-TForm1::~TForm1() { ReleaseControlTable(*this); }
+// The binding, the graph and the link refer to this window's controls; none may keep them once it
+// is gone.
+TForm1::~TForm1() {
+  ReleaseControlTable(*this);
+  DetachGraph();
+}
 
 void TForm1::BuildControls() {
   BuildTitleBar(this);
@@ -97,7 +103,6 @@ void TForm1::BuildControls() {
   BuildBandEditor(ChannelPageHeight, pageArea);
 
   BuildGraphPanel(this);
-  plot_ = Control<Image>(ControlName::Image1);
   BuildLockPanel(this);
   BuildHiddenControls();
 }
@@ -150,20 +155,12 @@ void TForm1::PlaceRegions() {
   lock->move(left + (width - lock->width()) / 2, top + height - 6 - (LockStripHeight + lock->height()) / 2);
 }
 
-// Creation: the graph surface is prepared before the window is first shown.
+// Creation: the graph is drawn before the window is first shown.
 void TForm1::FormCreate() {
-  // 1. Double-buffered drawing: every Qt widget paints through a back buffer already.
-  // 2. The graph handles EP1 .. EP15, HPF, LPF carry their position in the handle list in their Tag;
-  //    the list itself (GraphHandles) is filled with the graph.
-  for (int i = 0; i < GraphHandleCount; ++i) {
-    const char* name = i == 15 ? "HPF" : i == 16 ? "LPF" : nullptr;
-    Image* handle = name ? Control<Image>(name) : findChild<Image*>(QStringLiteral("EP%1").arg(i + 1));
-    handle->Tag = i;
-  }
-  // 3. A first plot surface of the plot's size.
-  NewPlotSurface();
-  // 4. The grid and the axis labels.
-  DrawGrid(0);
+  // Every Qt widget paints through a back buffer already. The graph finds its controls and numbers
+  // its handles, then draws the grid on a plot of the plot's size and makes the axis labels.
+  AttachGraph(*this);
+  DrawGrid(GridCreate);
 }
 
 // First showing: the start-up sequence, each step from the part of the program that provides it.
@@ -186,7 +183,7 @@ void TForm1::FormShow() {
   auto* music = Control<BmpButton>(Pages[0].button);
   FormTabBtn1Click(*music);
   music->setFocus();
-  // 7. The graph timer; its tick comes with the graph.
+  // 7. The graph follows every change made anywhere on the panel.
   timer1_->start();
   // 8.
   startupState.FormShown = 1;
@@ -208,24 +205,13 @@ void TForm1::RzBmpButton2Click(BmpButton&) {
 
 void TForm1::RzBmpButton3Click(BmpButton&) { close(); }
 
-void TForm1::DrawGrid(int) {
-  // The grid and its axis labels come with the graph; no-op until then.
-}
+void TForm1::DrawGrid(int mode) { ::DrawGrid(mode); }
 
-void TForm1::DrawGraph(int, int) {
-  // The curve and the handles come with the graph; no-op until then.
-}
+void TForm1::DrawGraph(int band, int channel) { ::DrawGraph(band, channel); }
 
-// A new plot surface of the plot's current size. The plot is black until the grid is drawn on it.
-void TForm1::NewPlotSurface() {
-  QPixmap surface(plot_->size().expandedTo(QSize(1, 1)));
-  surface.fill(theme::GraphArea);
-  plot_->SetPicture(surface);
-}
-
+// The plot is rebuilt at its new size, or at a new screen's pixel density.
 void TForm1::FormResize() {
-  NewPlotSurface();
-  DrawGrid(1);
+  DrawGrid(GridResize);
   if (!firstShowDone_) return;  // no page is on show yet
   DrawGraph(20, ChannelOf(bindingState.CurrentPageAddress));
   DrawSelectedBand();
@@ -235,6 +221,7 @@ void TForm1::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (firstShowDone_) return;
   firstShowDone_ = true;
+  if (QWindow* window = windowHandle()) connect(window, &QWindow::screenChanged, this, [this] { FormResize(); });
   FormShow();
 }
 

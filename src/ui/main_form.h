@@ -80,9 +80,18 @@ class TForm1 : public QWidget, public LinkWindow, public PanelWindow {
   void MusPEQBtn1Click(Image& sender);
   void MusEQPointLabel1Click(Label& sender);
 
-  // The equaliser graph's drawing; the graph fills these in.
+  // The equaliser graph: its drawing, and the handles dragged with the mouse (graph_handlers.cpp).
   void DrawGrid(int mode);
   void DrawGraph(int band, int channel) override;
+  void EP1MouseDown(Image& sender, Qt::MouseButton button, QPoint at);  // EP1 .. EP15, HPF, LPF
+  void EP1MouseMove(Image& sender, QPoint at);
+  void EP1MouseUp(Image& sender, Qt::MouseButton button, QPoint at);
+  void Image1MouseMove(Qt::MouseButtons buttons, QPoint at);  // the plot
+  void Image1MouseUp(Qt::MouseButton button, QPoint at);
+  void EQlabelMouseUp();  // the read-out and the "EQ PASS" notice
+  void Timer1Timer();
+  // Applies the dragged handle's frequency and gain where they changed, then draws the last change.
+  void ApplyHandleDrag();
 
   // What the link asks of the window (main_form_link.cpp).
   void SelectLinkButton(bool connect) override;
@@ -111,14 +120,20 @@ class TForm1 : public QWidget, public LinkWindow, public PanelWindow {
   void FormCreate();
   void FormShow();
   void FormResize();
-  void NewPlotSurface();
+  void WireGraphHandlers();  // graph_handlers.cpp
+  // A pointer move or release that a pressed handle holds on to while its button is down; with
+  // the left button the handle keeps it, otherwise it goes to what lies under the pointer.
+  void HandlePointerMoved(Image& handle, Qt::MouseButtons buttons, QPoint at);
+  void HandlePointerReleased(Image& handle, Qt::MouseButton button, QPoint at);
+  // Makes the band edit of the pressed band handle's field (gain or Q) the current edit, when it is
+  // enabled; false when there is no such edit.
+  bool ClickPressedBandEdit(int role);
   // The page on show, and whether the panel lock hides everything but the System page.
   int PageOnShow() const;
   bool PanelLocked() const;
   // Redraws the selected band of the page on show; the System page has no graph.
   void DrawSelectedBand();
 
-  Image* plot_ = nullptr;
   QTimer* timer1_ = nullptr;
   bool firstShowDone_ = false;
   int wheelDelta_ = 0;  // wheel turn not yet worth a whole step

@@ -16,6 +16,8 @@ class Image : public QWidget, public ControlData {
 
   const QPixmap& Picture() const { return picture_; }
   void SetPicture(const QPixmap& picture);
+  // The picture itself, to paint on in place (no copy); call update() when done.
+  QPixmap& Canvas() { return picture_; }
   // A stretched picture fills the image; otherwise it is drawn at its own size in the top left.
   void SetStretch(bool stretch);
 

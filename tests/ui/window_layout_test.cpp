@@ -97,7 +97,8 @@ void CheckTextFits(QWidget* w, std::vector<std::string>& faults) {
       if (metrics.horizontalAdvance(item) > metrics.horizontalAdvance(text)) text = item;
     room -= 24;  // the drop-down arrow
   }
-  if (!text.isEmpty() && metrics.horizontalAdvance(text) > room)
+  // A text of several lines is as wide as its widest line.
+  if (!text.isEmpty() && metrics.size(0, text).width() > room)
     faults.push_back(("text cut off: \"" + text + "\" in " + Describe(w)).toStdString());
 }
 
