@@ -69,12 +69,12 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWind
   BuildControls();
   WireShellHandlers();
   WireHandlers();
-  WireGraphHandlers();
   QCoreApplication::instance()->installEventFilter(this);
   PlaceRegions();
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
   FormCreate();
+  WireGraphHandlers();  // the graph has found its handles
 }
 
 // The binding, the graph and the link refer to this window's controls; none may keep them once it
