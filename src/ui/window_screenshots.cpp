@@ -9,11 +9,14 @@
 
 #include "bmp_button.h"
 #include "demo_device.h"
+#include "edit.h"
 #include "main_form.h"
 #include "panel_tables.h"
 #include "send_state.h"
 #include "tform2.h"
 #include "tform3.h"
+#include "value_ops.h"
+#include "value_scales.h"
 
 namespace {
 
@@ -32,6 +35,21 @@ bool WaitForDownload() {
   while (sendState.LinkState != LinkConnected && clock.elapsed() < 20000)
     QApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 100);
   return sendState.LinkState == LinkConnected;
+}
+
+// A few bands raised, lowered and narrowed as a user types them, each sent to the device.
+void ShapeBands(TForm1& form, int page) {
+  struct Entry {
+    BandPart field;
+    int band;
+    int kind;
+    double value;
+  } entries[] = {{BandPart::FreEdit, 2, 2, 100},  {BandPart::GainEdit, 2, 3, 6},  {BandPart::QEdit, 2, 4, 0.7},
+                 {BandPart::FreEdit, 5, 2, 1000}, {BandPart::GainEdit, 5, 3, -9}, {BandPart::QEdit, 5, 4, 8},
+                 {BandPart::FreEdit, 8, 2, 6000}, {BandPart::GainEdit, 8, 3, 12}, {BandPart::QEdit, 8, 4, 1.4}};
+  for (const Entry& e : entries)
+    if (auto* edit = form.Control<Edit>(BandControlName(EqGroups[page], e.field, e.band)))
+      ApplyValue(edit, ValueStep::None, ApplyMode::Commit, TextToIndex(e.kind, e.value));
 }
 
 }  // namespace
@@ -65,6 +83,13 @@ int main(int argc, char* argv[]) {
     form.Control<BmpButton>(Pages[page].button)->Click();
     const QString caption = QString::fromUtf8(Pages[page].buttonCaption).simplified().replace(' ', '-').toLower();
     saved &= Save(form, folder, QStringLiteral("page-%1-%2").arg(page + 1).arg(caption));
+  }
+  // The graph with a few bands shaped, on the Music and the MIC page.
+  for (int page : {0, 1}) {
+    form.Control<BmpButton>(Pages[page].button)->Click();
+    ShapeBands(form, page);
+    form.Control<BmpButton>(Pages[page].button)->Click();
+    saved &= Save(form, folder, QStringLiteral("graph-%1-shaped").arg(page == 0 ? QStringLiteral("music") : QStringLiteral("mic")));
   }
   // The System page as the key lock leaves it: the lock panel on show, the page bar and the pages
   // greyed until the right password is typed.
