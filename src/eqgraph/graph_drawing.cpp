@@ -166,19 +166,6 @@ void DrawCurve() {
 
 }  // namespace
 
-void AttachGraph(QWidget& form) {
-  graphView.AdvPanel1 = form.findChild<QWidget*>(QStringLiteral("AdvPanel1"));
-  graphView.AdvPanel2 = form.findChild<QWidget*>(QStringLiteral("AdvPanel2"));
-  graphView.Image1 = form.findChild<Image*>(QStringLiteral("Image1"));
-  graphView.EQlabel = form.findChild<Label*>(QStringLiteral("EQlabel"));
-  for (int i = 0; i < GraphSlotCount; ++i) {
-    const QString name = i == HighPassHandle ? QStringLiteral("HPF") : i == LowPassHandle ? QStringLiteral("LPF") : QStringLiteral("EP%1").arg(i + 1);
-    Image* handle = form.findChild<Image*>(name);
-    if (handle) handle->Tag = i;
-    graphView.GraphHandles[static_cast<std::size_t>(i)] = handle;
-  }
-}
-
 void DetachGraph() { graphView = {}; }
 
 void DrawGrid(int mode) {

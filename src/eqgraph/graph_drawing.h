@@ -23,7 +23,8 @@ inline constexpr int FrequencyLabelCount = 10;  // 20 Hz .. 20 kHz
 inline constexpr double CurveTension = 0.4;
 inline constexpr double CurvePenWidth = 1.8;
 
-// The graph's controls on the window and what the drawing keeps between draws.
+// The graph's controls on the window (the window fills them in when it is created) and what the
+// drawing keeps between draws.
 struct GraphView {
   QWidget* AdvPanel1 = nullptr;  // the graph panel; the axis labels lie on it
   QWidget* AdvPanel2 = nullptr;  // the plot area: the plot, the read-out and the handles
@@ -43,9 +44,7 @@ extern GraphView graphView;
 
 enum GridMode { GridCreate = 0, GridResize = 1, GridRestore = 2 };
 
-// Finds the graph's controls on the window by name and numbers the handles; DetachGraph forgets
-// them (the window is going).
-void AttachGraph(QWidget& form);
+// Forgets the window's controls (the window is going).
 void DetachGraph();
 
 // GridCreate and GridResize draw a new grid of the plot's size (GridCreate also makes the axis

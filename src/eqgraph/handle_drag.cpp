@@ -5,11 +5,11 @@
 #include "decimal_format.h"
 #include "graph_geometry.h"
 #include "graph_state.h"
+#include "panel_tables.h"
 #include "value_scales.h"
 
 namespace {
 
-constexpr int MusicPage = 0, MicPage = 1, EffectPage = 2, FirstOutputPage = 3, LastOutputPage = 6;
 constexpr int FrequencyKind = 2, GainKind = 3;
 
 // The frequency steps past which a filter handle stops, and where it stops.
@@ -23,7 +23,7 @@ int PinnedLeft(double frequency, int width, int half) { return static_cast<int>(
 std::optional<DraggedHandle> DragHandleBy(const HandleDrag& drag, HandleBox box, int dx, int dy) {
   const int w = drag.plotWidth, h = drag.plotHeight, half = box.size / 2;
   const bool filter = drag.handle >= HighPassHandle;
-  const bool outputPage = drag.page >= FirstOutputPage && drag.page <= LastOutputPage;
+  const bool outputPage = drag.page >= MainPage && drag.page <= SurPage;
   if (drag.page == MusicPage && drag.autoMode) return std::nullopt;
   if (filter && outputPage && drag.autoMode) return std::nullopt;
 

@@ -19,13 +19,13 @@
 #include "label.h"
 #include "main_form.h"
 #include "page_control.h"
+#include "panel_tables.h"
 #include "startup_state.h"
 #include "value_ops.h"
 #include "value_scales.h"
 
 namespace {
 
-constexpr int MusicPage = 0;
 constexpr int FrequencyKind = 2, GainKind = 3;
 constexpr int GainRole = 1, QRole = 2;  // past the band's frequency slot
 constexpr int PlotQStepPixels = 3;      // over the plot a Q step needs a longer move than on the handle

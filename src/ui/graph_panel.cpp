@@ -7,6 +7,7 @@
 #include "button_looks.h"
 #include "control_factory.h"
 #include "control_names.h"
+#include "graph_state.h"
 #include "image.h"
 #include "label.h"
 #include "panel.h"
@@ -41,11 +42,10 @@ void BuildPlotArea(Panel& area) {
   pass->adjustSize();
   pass->hide();
 
-  for (int i = 0; i < GraphHandleCount; ++i) {
-    const bool filter = i >= 15;
-    const QString name = filter ? (i == 15 ? QStringLiteral("HPF") : QStringLiteral("LPF")) : QStringLiteral("EP%1").arg(i + 1);
-    auto* handle = NewControl<Image>(&area, name);
-    handle->SetPicture(filter ? FilterHandlePicture(i == 16) : BandHandlePicture());
+  for (int i = 0; i < GraphSlotCount; ++i) {
+    const bool filter = i >= HighPassHandle;
+    auto* handle = NewControl<Image>(&area, GraphHandleName(i));
+    handle->SetPicture(filter ? FilterHandlePicture(i == LowPassHandle) : BandHandlePicture());
     handle->resize(filter ? FilterHandleSize : BandHandleSize);
     handle->hide();
   }

@@ -8,6 +8,4 @@
 class Panel;
 class QWidget;
 
-inline constexpr int GraphHandleCount = 17;  // EP1 .. EP15, HPF, LPF
-
 Panel* BuildGraphPanel(QWidget* parent);

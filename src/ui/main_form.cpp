@@ -20,6 +20,7 @@
 #include "graph_drawing.h"
 #include "graph_panel.h"
 #include "image.h"
+#include "label.h"
 #include "binding_state.h"
 #include "build_control_table.h"
 #include "control_names.h"
@@ -157,9 +158,18 @@ void TForm1::PlaceRegions() {
 
 // Creation: the graph is drawn before the window is first shown.
 void TForm1::FormCreate() {
-  // Every Qt widget paints through a back buffer already. The graph finds its controls and numbers
-  // its handles, then draws the grid on a plot of the plot's size and makes the axis labels.
-  AttachGraph(*this);
+  // Every Qt widget paints through a back buffer already. The graph learns its controls; each handle
+  // carries its index in the handle list.
+  graphView.AdvPanel1 = Control<QWidget>(ControlName::AdvPanel1);
+  graphView.AdvPanel2 = Control<QWidget>(ControlName::AdvPanel2);
+  graphView.Image1 = Control<Image>(ControlName::Image1);
+  graphView.EQlabel = Control<Label>(ControlName::EQlabel);
+  for (int i = 0; i < GraphSlotCount; ++i) {
+    Image* handle = Control<Image>(GraphHandleName(i));
+    handle->Tag = i;
+    graphView.GraphHandles[static_cast<std::size_t>(i)] = handle;
+  }
+  // The grid on a plot of the plot's size, and the axis labels.
   DrawGrid(GridCreate);
 }
 

@@ -27,7 +27,6 @@
 
 namespace {
 
-constexpr int MicPage = 1, SubPage = 5;
 const QColor ReadoutColour(199, 255, 255);
 const QColor MicBColour(255, 102, 0);
 

@@ -228,6 +228,12 @@ std::string BandControlName(const EqGroup& group, BandPart part, int band) {
   return std::string(prefix) + roles[index] + std::to_string(band);
 }
 
+std::string GraphHandleName(int handle) {
+  if (handle == 15) return "HPF";
+  if (handle == 16) return "LPF";
+  return "EP" + std::to_string(handle + 1);
+}
+
 const std::vector<RowColumn>& PageRows(int page) {
   static const std::array<std::vector<RowColumn>, 7> pages{
       MusicRows(),

@@ -23,6 +23,7 @@ struct PageInfo {
 };
 
 inline constexpr int PageCount = 8;
+inline constexpr int MusicPage = 0, MicPage = 1, EffectPage = 2, MainPage = 3, CenterPage = 4, SubPage = 5, SurPage = 6;
 inline constexpr int SystemPage = 7;
 
 inline constexpr std::array<PageInfo, PageCount> Pages{{
@@ -91,6 +92,9 @@ const BandPartDesign& DesignOf(BandPart part);
 
 // The name of a band control; bands are counted from 1 (MusEQGainBar1, MIcFreUpDownBtn15).
 std::string BandControlName(const EqGroup& group, BandPart part, int band);
+
+// The graph's handle of an index: EP1 .. EP15 for the bands 0 .. 14, HPF (15) and LPF (16).
+std::string GraphHandleName(int handle);
 
 // ---- rows of the channel pages
 
