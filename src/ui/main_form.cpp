@@ -184,7 +184,7 @@ void TForm1::FormShow() {
   //    folder cannot take them.
   MakeModeFolders(std::filesystem::path(QCoreApplication::applicationDirPath().toStdU16String()),
                   std::filesystem::path(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdU16String()));
-  // 5.
+  // 5. The mode files of that folder in the System page's list.
   RefreshModeList();
   // 6. The Music page, with the keyboard focus on its page button.
   auto* music = Control<BmpButton>(Pages[0].button);

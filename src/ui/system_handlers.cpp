@@ -96,7 +96,7 @@ void ChangePassword(const TForm1& form, const PasswordChangeFields& change, QCha
 
 // The preset name as the device keeps it: one byte a character, printable ASCII (others become "?",
 // as a received name shows them).
-std::string DeviceText(const QString& text) {
+std::string PresetNameBytes(const QString& text) {
   std::string bytes;
   for (const QChar ch : text) bytes += ch.unicode() >= 0x20 && ch.unicode() < 0x7F ? static_cast<char>(ch.unicode()) : '?';
   return bytes;
@@ -186,5 +186,5 @@ void TForm1::RzBmpButton121Click(BmpButton& sender) {
   const QString name = panelControls.PresetModeEdit ? panelControls.PresetModeEdit->Text() : QString();
   const std::string question = "Save Mode to  " + std::to_string(slot + 1) + "-" + name.toStdString() + "?";
   if (!dialogs || dialogs->Show(PromptCaption, question, DialogButtons::YesNo) != DialogAnswer::Yes) return;
-  StartPresetSave(slot, DeviceText(name));
+  StartPresetSave(slot, PresetNameBytes(name));
 }
