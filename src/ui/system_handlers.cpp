@@ -3,6 +3,7 @@
 // presets. The passwords are the device's: they arrive with the download, are compared with what the
 // user types and are written back to the device; the panel keeps none of its own.
 
+#include <algorithm>
 #include <string>
 
 #include "bmp_button.h"
@@ -24,19 +25,22 @@
 namespace {
 
 constexpr QChar Backspace(8), Enter(13);
-constexpr int UserLevelSlot = 12;  // channel 9: 0 "User", 1 "Administrators"
 
 bool Connected() { return sendState.LinkState == LinkConnected; }
 
-bool AllDigits(const QString& text) {
-  for (const QChar ch : text)
-    if (ch < QLatin1Char('0') || ch > QLatin1Char('9')) return false;
-  return true;
+// The user level as last stored: 0 "User", 1 "Administrators".
+int UserLevel() {
+  const ParamAddress level = SystemRadioRows()[0].address;
+  return paramImage.ViewTable[ChannelOf(level)][SlotOf(level)];
 }
+
+bool IsDigit(QChar ch) { return ch >= QLatin1Char('0') && ch <= QLatin1Char('9'); }
+
+bool AllDigits(const QString& text) { return std::all_of(text.begin(), text.end(), IsDigit); }
 
 // Only Backspace, Enter and the digits reach a password field.
 void KeepDigitKeys(QChar& key) {
-  if (key != Backspace && key != Enter && (key < QLatin1Char('0') || key > QLatin1Char('9'))) key = QChar();
+  if (key != Backspace && key != Enter && !IsDigit(key)) key = QChar();
 }
 
 void SetEnabled(QWidget* widget, bool enabled) {
@@ -174,7 +178,7 @@ void TForm1::RzBmpButton121Click(BmpButton& sender) {
       WriteParam(PresetRecallAddress, slot);
     return;
   }
-  if (paramImage.ViewTable[9][UserLevelSlot] != 1) {
+  if (UserLevel() != 1) {
     ShowMessage(PromptCaption, "User mode can not save operation!");
     return;
   }
