@@ -255,9 +255,16 @@ void RunLinkAction(int action) {
       ShowMessage("Prompt", "Save OK!");
       break;
     case 4:  // connect download
+      // A preset action of the connection before does not carry over to the new one.
+      T.PendingAction = 0;
       EmptyQueues();
       S.RefusedPorts.clear();
       StartTransfer(TransferStepsDownload, 0, "Linking...");
+      break;
+    case 5:  // the waiting preset save: the device is clear, the save leaves and waits in turn
+      T.ClearToSend = false;
+      T.PendingAction = PendingSave;
+      WriteText(PresetSaveAddress, T.PresetSaveText);
       break;
     case 6:  // upload of the whole image
       if (T.LinkState != LinkConnected) return;
@@ -280,6 +287,18 @@ void RunLinkAction(int action) {
     default:
       break;
   }
+}
+
+bool StartPresetSave(int slot, std::string_view name) {
+  if (T.LinkState != LinkConnected || slot < 0 || slot >= PresetSlotCount) return false;
+  const std::string kept(name.substr(0, PresetNameChars));
+  paramImage.PresetNames[static_cast<std::size_t>(slot)] = kept;
+  T.PresetSaveText = std::string{static_cast<char>(slot), '\0'} + kept;
+  T.PendingAction = PendingSaveWaiting;
+  T.LinkState = 0;
+  T.NoReplySeconds = 0;
+  SetLinkLabel("Saving...");
+  return true;
 }
 
 void LinkFormCloseQuery() {

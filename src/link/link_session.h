@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "link_window.h"
@@ -58,6 +59,11 @@ void Timer1Timer();     // port scan, every 1000 ms
 void Timer2Timer();     // transfer stepper, every 100 ms
 void HoldTimerTimer();  // supervision, every 20 ms
 void RunLinkAction(int action);
+// Saves the device's set as preset `slot` (0..14) under `name` (cut to 20 characters): the name goes
+// into PresetNames, the status reads "Saving..." and the save frame leaves on the supervision tick
+// once the device has acknowledged the frame before it, so "Save OK!" answers the save itself.
+// Only while connected and idle; otherwise nothing changes and the result is false.
+bool StartPresetSave(int slot, std::string_view name);
 // The main window attached to the session's host, or null.
 LinkWindow* AttachedLinkWindow();
 // Closing the main window: the goodbye frame when connected.

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "param_image.h"
 
@@ -17,6 +18,7 @@ inline constexpr int LinkConnected = 2;  // LinkState: connected and idle, write
 // PendingAction: what the session does when the device acknowledges.
 inline constexpr int PendingReload = 2;  // a preset recall was sent: read all channels again
 inline constexpr int PendingSave = 3;    // a preset save was sent
+inline constexpr int PendingSaveWaiting = 5;  // a preset save waits for the device to be clear to send
 
 // TransferEvent: what the receiver saw last, as the transfer stepper reads it.
 inline constexpr int TransferNone = 0;
@@ -49,7 +51,8 @@ struct SendState {
   int LinkState = 0;           // LinkConnected, or 0: not connected / transfer or preset action running
   bool ClearToSend = false;    // the device has acknowledged the last frame sent
   int SendSuppressed = 0;      // 1 while the panel is refreshed: writes change the image only
-  int PendingAction = 0;       // 0, PendingReload or PendingSave
+  int PendingAction = 0;       // 0, PendingReload, PendingSave or PendingSaveWaiting
+  std::string PresetSaveText;  // the waiting preset save: slot, a zero, the name (see WriteText)
   SendQueue<PlainEntry, PlainQueueCapacity> PlainQueue;
   SendQueue<BandEntry, BandQueueCapacity> BandQueue;
   bool RepeatLast = false;     // the plain drain sends its entry 0 once more

@@ -27,12 +27,21 @@ struct FrameData {
   operator std::span<const std::uint8_t>() const { return {bytes.data(), size}; }
 };
 
+// The part of a frame the log may show: a password frame without its digits, which never go to
+// the log.
+std::span<const std::uint8_t> LoggablePart(const Frame& frame) {
+  constexpr std::size_t HeaderBytes = 6;  // start bytes, length, command, address
+  const ParamAddress address = frame.size >= HeaderBytes ? frame.bytes[4] << 8 | frame.bytes[5] : -1;
+  const bool password = address == SystemPasswordAddress || address == PanelPasswordAddress;
+  return frame.view().first(password ? HeaderBytes : frame.size);
+}
+
 // A write counts as sent once it is handed to the port: a refused write is a frame lost on the
 // line, which the acknowledgement supervision already recovers from.
 SendResult WriteFrame(const Frame& frame) {
   if (comPort == nullptr || !comPort->IsOpen()) return SendResult::Skipped;
   if (comPort->Write(frame.bytes.data(), frame.size)) return SendResult::Sent;
-  AppendLog("write failed: " + HexDump(frame.view()));
+  AppendLog("write failed: " + HexDump(LoggablePart(frame)));
   return SendResult::WriteFailed;
 }
 
@@ -163,7 +172,7 @@ SendResult WriteText(ParamAddress address, std::string_view text) {
   FrameData digits;
   for (const char c : text) {
     if (c < '0' || c > '9') {
-      AppendLog("digit string not sent: '" + std::string(text) + "' holds a character other than 0 to 9");
+      AppendLog("digit string not sent to " + AddressText(address) + ": it holds a character other than 0 to 9");
       return SendResult::NotDigits;
     }
     digits.push_back(static_cast<std::uint8_t>(c - '0'));

@@ -9,6 +9,8 @@
 inline constexpr ParamAddress PresetNameAddress = 0x0900;     // read with the slot; reply: the name
 inline constexpr ParamAddress PresetSaveAddress = 0x0901;     // slot and name
 inline constexpr ParamAddress PresetRecallAddress = 0x0902;   // value = preset slot
+inline constexpr int PresetSlotCount = 15;   // the device's presets, slots 0..14
+inline constexpr int PresetNameChars = 20;   // the longest preset name
 inline constexpr ParamAddress SystemPasswordAddress = 0x0904; // 6 digits
 inline constexpr ParamAddress PanelPasswordAddress = 0x0905;  // 4 digits
 inline constexpr ParamAddress ChannelUploadAddress = 0x090F;

@@ -109,8 +109,8 @@ constexpr Command Commands[] = {
      "Writes the mode file that DUMPFILE (in the form 'dump' prints) describes to OUTFILE, replacing\n"
      "it. The count and checksum are computed, so values may be edited, added or removed; blank\n"
      "lines and lines starting with '#' are skipped. Packing the dump of a file gives that file back\n"
-     "byte for byte. A file the panel would refuse (another model code, a cell outside the\n"
-     "parameter table) is not written. Exit status 0 when written, 1 otherwise.\n",
+     "byte for byte. A file the panel would refuse (another model code, a cell outside channels\n"
+     "0 to 8) is not written. Exit status 0 when written, 1 otherwise.\n",
      Pack},
 };
 

@@ -21,8 +21,10 @@ ModeFileResult NotANumber(std::size_t line, std::size_t index) {
                  LineName(line) + ": field " + std::to_string(index + 1) + " is missing or not an integer");
 }
 
-bool InsideTable(std::int32_t address) {
-  return address >= 0 && (address >> 8) < ChannelCount && (address & 0xFF) < DeviceColumns;
+// A mode file carries the sound channels only: a cell of the System channel (passwords, key lock,
+// volumes) or of the channel without parameters never comes from a file.
+bool InModeChannels(std::int32_t address) {
+  return address >= 0 && (address >> 8) <= ModeFileLastChannel && (address & 0xFF) < DeviceColumns;
 }
 
 std::string PlainLine(std::string_view keyword, std::int64_t number) { return std::string(keyword) + std::to_string(number); }
@@ -135,10 +137,10 @@ ModeFileReport CheckModeLines(const std::vector<std::string>& lines) {
       return report;
     }
     const ModeValue v{*address ^ k, *value ^ k};
-    if (!InsideTable(v.address) && report.result.ok())
+    if (!InModeChannels(v.address) && report.result.ok())
       report.result = ModeFileFailure(ModeFileStatus::Damaged, LineName(line) + ": channel " + std::to_string(v.channel()) +
                                                            ", column " + std::to_string(v.column()) +
-                                                           " lies outside the parameter table");
+                                                           " lies outside the channels 0 to " + std::to_string(ModeFileLastChannel) + " of a mode file");
     report.content.values.push_back(v);
     sum += v.value;
   }

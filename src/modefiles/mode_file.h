@@ -32,7 +32,7 @@ enum class ModeFileStatus {
   Ok,
   Missing,     // the file cannot be opened: ModeFileMissingText
   WrongModel,  // the first line lacks the model code: ModeFileFormatText
-  Damaged,     // the count, the checksum or an address is wrong: ModeFileDamagedText
+  Damaged,     // the count, the checksum or an address (outside channels 0..8) is wrong: ModeFileDamagedText
   Unreadable,  // a line is not hexadecimal, lacks a field or has a field that is not an integer
   NotWritten,  // a save could not create or write the file
 };
@@ -49,7 +49,8 @@ struct ModeFileResult {
 // failures "Mode file: " and the detail.
 ModeFileResult ModeFileFailure(ModeFileStatus status, std::string detail);
 
-// One value line: the cell (any 32-bit number; inside the table only in a good file) and its value.
+// One value line: the cell (any 32-bit number; on channels 0..8 of the table only in a good file) and
+// its value.
 struct ModeValue {
   std::int32_t address = 0;
   std::int32_t value = 0;

@@ -39,6 +39,8 @@ inline constexpr char DeviceIDLabel[] = "DeviceIDLabel";
 inline constexpr char ComComboBox1[] = "ComComboBox1";
 
 // The System page and the lock panel.
+inline constexpr char SysPassEdit[] = "SysPassEdit";
+inline constexpr char RzBmpButton118[] = "RzBmpButton118";  // "OK" beside the system password
 inline constexpr char SysUserMangerGrop[] = "SysUserMangerGrop";
 inline constexpr char RzBmpButton121[] = "RzBmpButton121";  // "Call Equipment Mode"
 inline constexpr char RzBmpButton138[] = "RzBmpButton138";  // "Save Equipment Mode"
@@ -46,5 +48,12 @@ inline constexpr char PresetModeEdit[] = "PresetModeEdit";
 inline constexpr char CurrentModeLabel[] = "CurrentModeLabel";
 inline constexpr char FirstCheckGrop[] = "FirstCheckGrop";
 inline constexpr char PanelPassWordEdit[] = "PanelPassWordEdit";
+inline constexpr char RzBmpButton4[] = "RzBmpButton4";  // "OK" of the lock panel
+
+// The mode-file library of the System page.
+inline constexpr char FileEdit[] = "FileEdit";
+inline constexpr char RzBmpButton120[] = "RzBmpButton120";  // "Save date in PC"
+inline constexpr char RzBmpButton119[] = "RzBmpButton119";  // "Upload date to Equipment"
+inline constexpr char ValueListEditor1[] = "ValueListEditor1";
 
 }  // namespace ControlName

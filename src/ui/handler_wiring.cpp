@@ -108,4 +108,6 @@ void TForm1::WireHandlers() {
   const PageRow& link = bar[LinkPairRow];
   OnEach<BmpButton>(*this, link.buttons[0].name, [](BmpButton& b) { b.OnClick = [](BmpButton&) { LinkConnect(); }; });
   OnEach<BmpButton>(*this, link.buttons[1].name, [](BmpButton& b) { b.OnClick = [](BmpButton&) { LinkDisconnect(); }; });
+
+  WireSystemHandlers();
 }

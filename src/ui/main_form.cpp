@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QWheelEvent>
 #include <QWindow>
@@ -186,9 +187,12 @@ void TForm1::FormShow() {
     LinkConnect();
   } catch (...) {
   }
-  // 4. The mode folders beside the program.
-  MakeModeFolders(std::filesystem::path(QCoreApplication::applicationDirPath().toStdU16String()));
-  // 5. RefreshModeList(): comes with the mode files; no-op until then.
+  // 4. The mode folders beside the program, or below the user's data folder where the program's
+  //    folder cannot take them.
+  MakeModeFolders(std::filesystem::path(QCoreApplication::applicationDirPath().toStdU16String()),
+                  std::filesystem::path(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdU16String()));
+  // 5. The mode files of that folder in the System page's list.
+  RefreshModeList();
   // 6. The Music page, with the keyboard focus on its page button.
   auto* music = Control<BmpButton>(Pages[0].button);
   FormTabBtn1Click(*music);

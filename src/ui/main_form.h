@@ -24,8 +24,10 @@ class Label;
 class QTimer;
 class SpinButtons;
 class TrackBar;
+class ValueList;
 
-inline constexpr char ApplicationTitle[] = "Zadav Udedaz Evavozazad Ov";
+inline constexpr char ApplicationTitle[] = "Zadav Udedaz Evavozazad Ov";  // also the caption of plain message boxes
+inline constexpr char PromptCaption[] = "prompt";  // the caption of the System page's messages and questions
 
 class TForm1 : public QWidget, public LinkWindow, public PanelWindow {
   Q_OBJECT
@@ -80,6 +82,21 @@ class TForm1 : public QWidget, public LinkWindow, public PanelWindow {
   void MusPEQBtn1Click(Image& sender);
   void MusEQPointLabel1Click(Label& sender);
 
+  // The System page and the lock panel (system_handlers.cpp).
+  void SysPassEditKeyPress(Edit& sender, QChar& key);      // digits only: SysPassEdit, PanelPassWordEdit
+  void RzBmpButton118Click(BmpButton& sender);             // the system password's "OK"
+  void SysPanelLabel1KeyPress(Edit& sender, QChar& key);   // changing the system password
+  void PassPanelLabel1KeyPress(Edit& sender, QChar& key);  // changing the key lock password
+  void RzBmpButton4Click(BmpButton& sender);               // the lock panel's "OK"
+  void RzBmpButton121Click(BmpButton& sender);             // "Call Equipment Mode", "Save Equipment Mode"
+
+  // The mode-file library of the System page (mode_library_panel.cpp).
+  void RefreshModeList();
+  void RzBmpButton120Click(BmpButton& sender);  // "Save date in PC"
+  void RzBmpButton119Click(BmpButton& sender);  // "Upload date to Equipment"
+  void ValueListEditor1Click(ValueList& sender);
+  void ValueListEditor1KeyPress(ValueList& sender, QChar& key);
+
   // The equaliser graph: its drawing, and the handles dragged with the mouse (graph_handlers.cpp).
   void DrawGrid(int mode);
   void DrawGraph(int band, int channel) override;
@@ -116,6 +133,7 @@ class TForm1 : public QWidget, public LinkWindow, public PanelWindow {
   void BuildHiddenControls();
   void WireShellHandlers();
   void WireHandlers();  // handler_wiring.cpp
+  void WireSystemHandlers();  // system_handlers.cpp
   void PlaceRegions();
   void FormCreate();
   void FormShow();

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "param_image.h"
+#include "system_addresses.h"
 
 // ---- pages
 
@@ -189,6 +190,26 @@ struct VolumeTriple {
   std::string normal, start, limit;
 };
 const std::array<VolumeTriple, 3>& VolumeTriples();
+
+// ---- the System page's passwords
+
+// The three fields in which one of the device's passwords is changed, and where it goes.
+struct PasswordChangeFields {
+  const char* heading;
+  ParamAddress address;                 // written with the new password as a digit string
+  std::string ParamImage::*stored;      // the password as the device holds it
+  int length;                           // its digits
+  std::array<const char*, 3> fields;    // the old password, the new one, the new one again
+  bool oldMasked;                       // the old password shows as dots
+};
+inline constexpr PasswordChangeFields SystemPasswordChange{
+    "Modeify System Password", SystemPasswordAddress, &ParamImage::SystemPassword, 6,
+    {"SysPanelLabel1", "NewSysPassLabel1", "NewSysPassLabel2"}, true};
+inline constexpr PasswordChangeFields KeyLockPasswordChange{
+    "Modify Auto Key Lock Passowrd", PanelPasswordAddress, &ParamImage::PanelPassword, 4,
+    {"PassPanelLabel1", "NewPassLabel1", "NewPassLabel2"}, false};
+// The lock panel's field takes up to this many digits, whatever the key lock password's length.
+inline constexpr int UnlockFieldLength = 6;
 
 // ---- the common band editor: three vertical sliders acting on the band changed last
 

@@ -1,7 +1,6 @@
 #include "system_page.h"
 
 #include <QGridLayout>
-#include <array>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
@@ -92,18 +91,17 @@ QWidget* CommandStrip(QWidget* parent, std::initializer_list<CommandEntry> comma
   return strip;
 }
 
-void PasswordChange(FieldGrid& form, const char* heading, const std::array<const char*, 3>& names, int length,
-                    bool oldMasked) {
-  form.Heading(heading);
-  form.Field("Old Password：", PasswordField(form.panel, names[0], length, oldMasked));
-  form.Field("New Password：", PasswordField(form.panel, names[1], length, true, false));
-  form.Field("New Password Again：", PasswordField(form.panel, names[2], length, true, false));
+void PasswordChange(FieldGrid& form, const PasswordChangeFields& change) {
+  form.Heading(change.heading);
+  form.Field("Old Password：", PasswordField(form.panel, change.fields[0], change.length, change.oldMasked));
+  form.Field("New Password：", PasswordField(form.panel, change.fields[1], change.length, true, false));
+  form.Field("New Password Again：", PasswordField(form.panel, change.fields[2], change.length, true, false));
 }
 
 Panel* SystemPasswordPanel(QWidget* parent) {
   FieldGrid form(NewControl<Panel>(parent, "CurvyPanel22"));
-  form.Field("System Password：", PasswordField(form.panel, "SysPassEdit", 6, true),
-             Command(form.panel, "RzBmpButton118", "OK", 60));
+  form.Field("System Password：", PasswordField(form.panel, ControlName::SysPassEdit, SystemPasswordChange.length, true),
+             Command(form.panel, ControlName::RzBmpButton118, "OK", 60));
   const PageRow& level = SystemRadioRows()[0];
   form.Heading(level.caption.c_str());
   auto* choice = NewControl<Panel>(form.panel, ControlName::SysUserMangerGrop);
@@ -114,7 +112,7 @@ Panel* SystemPasswordPanel(QWidget* parent) {
   choiceLayout->addWidget(BuildButtonStrip(level, choice));
   choice->setEnabled(false);
   form.Span(choice);
-  PasswordChange(form, "Modeify System Password", {"SysPanelLabel1", "NewSysPassLabel1", "NewSysPassLabel2"}, 6, true);
+  PasswordChange(form, SystemPasswordChange);
   form.End();
   return form.panel;
 }
@@ -124,7 +122,7 @@ Panel* KeyLockPanel(QWidget* parent) {
   const PageRow& lock = SystemRadioRows()[1];
   form.Caption(lock.caption.c_str())->setFont(theme::UiFont(12, true));
   form.grid->addWidget(BuildButtonStrip(lock, form.panel), form.row++, 1, 1, 2);
-  PasswordChange(form, "Modify Auto Key Lock Passowrd", {"PassPanelLabel1", "NewPassLabel1", "NewPassLabel2"}, 4, false);
+  PasswordChange(form, KeyLockPasswordChange);
   form.End();
   return form.panel;
 }
@@ -169,14 +167,14 @@ Panel* VolumePanel(QWidget* parent) {
 
 Panel* ModeFilePanel(QWidget* parent) {
   FieldGrid form(NewControl<Panel>(parent, "CurvyPanel23", QStringLiteral("Computer Data Backup Mnagement")));
-  auto* name = NewControl<Edit>(form.panel, "FileEdit");
+  auto* name = NewControl<Edit>(form.panel, ControlName::FileEdit);
   name->setFixedHeight(FieldHeight);
   form.Span(name);
-  form.Span(CommandStrip(form.panel,
-                         {{"RzBmpButton120", "Save date in PC", 150}, {"RzBmpButton119", "Upload date to Equipment", 170}}));
+  form.Span(CommandStrip(form.panel, {{ControlName::RzBmpButton120, "Save date in PC", 150},
+                                      {ControlName::RzBmpButton119, "Upload date to Equipment", 170}}));
   auto* list = new ValueList(QStringLiteral("      Number"), QString::fromUtf8("                   （Computer）Date Name"),
                              form.panel);
-  list->setObjectName(QStringLiteral("ValueListEditor1"));
+  list->setObjectName(QString::fromLatin1(ControlName::ValueListEditor1));
   form.grid->addWidget(list, form.row, 0, 1, 3);
   form.grid->setRowStretch(form.row, 1);
   return form.panel;
@@ -228,8 +226,8 @@ Panel* BuildLockPanel(QWidget* form) {
   auto* caption = new Label(QString::fromUtf8("Input UnLock Password："), panel);
   caption->setFont(theme::UiFont(13, true));
   layout->addWidget(caption);
-  layout->addWidget(PasswordField(panel, ControlName::PanelPassWordEdit, 6, true));
-  layout->addWidget(Command(panel, "RzBmpButton4", "OK", 60));
+  layout->addWidget(PasswordField(panel, ControlName::PanelPassWordEdit, UnlockFieldLength, true));
+  layout->addWidget(Command(panel, ControlName::RzBmpButton4, "OK", 60));
   panel->adjustSize();
   panel->hide();
   return panel;

@@ -241,6 +241,45 @@ TEST_F(LinkSessionTest, PresetSaveReportsWhenAcknowledged) {
   EXPECT_EQ(sendState.LinkState, LinkConnected);
 }
 
+TEST_F(LinkSessionTest, AStartedPresetSaveLeavesWhenTheDeviceIsClearAndOnlyWhileConnected) {
+  EXPECT_FALSE(StartPresetSave(2, "Live"));
+  EXPECT_TRUE(paramImage.PresetNames[2].empty());
+  EXPECT_EQ(linkTexts.LinkLabel, "设备未连接");
+  ConnectAndDownload();
+  for (int slot : {-1, 15}) EXPECT_FALSE(StartPresetSave(slot, "Live")) << slot;
+  EXPECT_EQ(sendState.PendingAction, 0);
+
+  sendState.ClearToSend = false;  // a keep-alive waits for its acknowledgement
+  ASSERT_TRUE(StartPresetSave(2, "A name longer than twenty"));
+  EXPECT_EQ(paramImage.PresetNames[2], "A name longer than t");
+  EXPECT_EQ(linkTexts.LinkLabel, "Saving...");
+  EXPECT_EQ(sendState.LinkState, 0);
+  HoldTimerTimer();
+  EXPECT_TRUE(port.writes.empty());
+  Acknowledge();
+  HoldTimerTimer();
+  Bytes data{2, 0};
+  for (char c : std::string("A name longer than t")) data.push_back(static_cast<std::uint8_t>(c - 0x20));
+  EXPECT_EQ(TakeWrites(), Wire(BuildFrame(CmdWrite, PresetSaveAddress, data)));
+  Ticks(HoldTimerTimer, 60);
+  EXPECT_TRUE(shown.shown.empty());
+  Acknowledge();
+  HoldTimerTimer();
+  EXPECT_THAT(Messages(), ElementsAre("Save OK!"));
+}
+
+TEST_F(LinkSessionTest, APresetSaveDoesNotCarryOverToTheNextConnection) {
+  ConnectAndDownload();
+  sendState.ClearToSend = false;
+  ASSERT_TRUE(StartPresetSave(4, "Live"));
+  ConnectAndDownload();
+  Acknowledge();
+  Ticks(HoldTimerTimer, 3);
+  for (const auto& frame : port.writes) EXPECT_NE(frame[4] << 8 | frame[5], PresetSaveAddress);
+  EXPECT_TRUE(shown.shown.empty());
+  EXPECT_EQ(sendState.PendingAction, 0);
+}
+
 TEST_F(LinkSessionTest, UploadSendsEveryChannelAfterEachAcknowledgement) {
   RunLinkAction(6);
   EXPECT_TRUE(port.writes.empty()) << "an upload needs a connected link";

@@ -88,6 +88,20 @@ TEST_F(SendersTest, RefusedWriteIsReportedAndLoggedNotThrown) {
   EXPECT_FALSE(sendState.ClearToSend);
 }
 
+TEST_F(SendersTest, NoPasswordReachesTheLog) {
+  WriteText(SystemPasswordAddress, "12a456");
+  RefusingPort refusing;
+  refusing.Open("COM2");
+  comPort = &refusing;
+  EXPECT_EQ(WriteText(PanelPasswordAddress, "9876"), SendResult::WriteFailed);
+  EXPECT_EQ(Log().back(), "write failed: FC B1 08 A7 09 05");
+  for (const std::string& line : Log()) {
+    SCOPED_TRACE(line);
+    EXPECT_EQ(line.find("12a456"), std::string::npos);
+    EXPECT_EQ(line.find("09 08 07 06"), std::string::npos);
+  }
+}
+
 TEST_F(SendersTest, FailureMessagesOnlyForFailures) {
   for (SendResult r : {SendResult::Sent, SendResult::Queued, SendResult::Skipped})
     EXPECT_TRUE(SendFailureMessage(r).empty());

@@ -40,7 +40,7 @@ ModeFileContent Varied() {
 TEST_F(DspModefileTest, DumpThenPackGivesTheFileBackByteForByte) {
   ModeFileContent unusual;
   unusual.secondCode = 77;
-  unusual.values = {{0x0905, 3}, {0x0000, 1}, {0x0905, 65535}, {0x0A70, 0}};
+  unusual.values = {{0x0305, 3}, {0x0000, 1}, {0x0305, 65535}, {0x0870, 0}};
   for (const ModeFileContent& content : {Varied(), ModeFileContent{}, unusual}) {
     const std::string original = EncodeModeFile(content);
     WriteBytes(folder / "in.Nddt", original);
@@ -97,12 +97,12 @@ TEST_F(DspModefileTest, DamagedFilesFailWithTheReason) {
 
 TEST_F(DspModefileTest, AnEditedDumpPacksIntoAGoodFile) {
   WriteBytes(folder / "dump.txt",
-             "# the hall preset\nmodel 177\nsecond 1\n\n0 20 1234\r\n9 5 7\n0 20 99\ncount 1 invalid\nchecksum 5\n");
+             "# the hall preset\nmodel 177\nsecond 1\n\n0 20 1234\r\n8 5 7\n0 20 99\ncount 1 invalid\nchecksum 5\n");
   const Outcome pack = Program("pack " + Path("dump.txt") + " " + Path("out.Nddt"));
   ASSERT_EQ(pack.status, 0) << pack.err;
   EXPECT_EQ(Program("check " + Path("out.Nddt")).status, 0);
   const Outcome dump = Program("dump " + Path("out.Nddt"));
-  EXPECT_EQ(dump.out, "model 177\nsecond 1\n0 20 1234\n9 5 7\n0 20 99\ncount 5 valid\nchecksum " +
+  EXPECT_EQ(dump.out, "model 177\nsecond 1\n0 20 1234\n8 5 7\n0 20 99\ncount 5 valid\nchecksum " +
                           std::to_string(ModeChecksum(1234 + 7 + 99)) + " valid\n");
 }
 
@@ -116,6 +116,7 @@ TEST_F(DspModefileTest, PackRefusesDumpsItCannotReadAndFilesThePanelWouldRefuse)
       {"model 177\nmodel 177\nsecond 1\n", "line 2"},
       {"second 1\n0 1 2\n", "\"model\" line is missing"},
       {"model 177\nsecond 1\n11 0 5\n", "数据文件损坏!"},
+      {"model 177\nsecond 1\n9 4 5\n", "数据文件损坏!"},
       {"model 177\nsecond 1\n0 113 5\n", "数据文件损坏!"},
       {"model 177\nsecond 1\n0 256 5\n", "line 3"},
       {"model 178\nsecond 1\n", "文件格式错误!"},

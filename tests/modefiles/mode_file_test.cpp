@@ -155,11 +155,11 @@ TEST_F(ModeFileTest, TheFourLineFileStoresNothingAndIsGood) {
 
 TEST_F(ModeFileTest, AnyCellsInAnyOrderAndALaterLineWins) {
   ModeFileContent content;
-  content.values = {{0x0A70, 5}, {0x0905, 1}, {0x0000, 9}, {0x0905, 300}, {0x0870, 65535}};
+  content.values = {{0x0470, 5}, {0x0305, 1}, {0x0000, 9}, {0x0305, 300}, {0x0870, 65535}};
   const ModeFileReport report = ApplyModeLines(PlainLines(EncodeModeFile(content)));
   ASSERT_TRUE(report.result.ok()) << report.result.detail;
-  EXPECT_EQ(paramImage.DeviceTable[10][0x70], 5);
-  EXPECT_EQ(paramImage.DeviceTable[9][5], 300);
+  EXPECT_EQ(paramImage.DeviceTable[4][0x70], 5);
+  EXPECT_EQ(paramImage.DeviceTable[3][5], 300);
   EXPECT_EQ(paramImage.DeviceTable[0][0], 9);
   EXPECT_EQ(paramImage.DeviceTable[8][0x70], 65535);
   EXPECT_EQ(report.content, content);
@@ -201,6 +201,8 @@ TEST_F(ModeFileTest, ABadFileIsRefusedWholeWithTheRightMessage) {
       {"count negative", edit(515, "Intoal: -1"), ModeFileStatus::Damaged},
       {"checksum off by one", edit(516, "CCCCK: " + std::to_string((ModeChecksum(0) + 1) % 256)), ModeFileStatus::Damaged},
       {"channel 11", edit(2, value(2, 0x0B00, table[0][0])), ModeFileStatus::Damaged},
+      {"a system password cell", edit(2, value(2, 0x0904, table[0][0])), ModeFileStatus::Damaged},
+      {"a cell of the channel without parameters", edit(2, value(2, 0x0A00, table[0][0])), ModeFileStatus::Damaged},
       {"column 113", edit(2, value(2, 0x0071, table[0][0])), ModeFileStatus::Damaged},
       {"negative address", edit(2, value(2, -1, table[0][0])), ModeFileStatus::Damaged},
       {"an extra empty line", Bytes(good) + "\r\n", ModeFileStatus::Unreadable},

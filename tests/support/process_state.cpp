@@ -8,6 +8,7 @@
 #include "graph_state.h"
 #include "link_session.h"
 #include "link_texts.h"
+#include "mode_folders.h"
 #include "param_image.h"
 #include "receiver.h"
 #include "send_state.h"
@@ -26,5 +27,6 @@ void ResetProcessState() {
   panelControls = {};
   bindingState = {};
   startupState = {};
+  modeFolders = {};
   graphState = {};
 }
