@@ -56,4 +56,10 @@ inline constexpr char RzBmpButton120[] = "RzBmpButton120";  // "Save date in PC"
 inline constexpr char RzBmpButton119[] = "RzBmpButton119";  // "Upload date to Equipment"
 inline constexpr char ValueListEditor1[] = "ValueListEditor1";
 
+// Beyond the device's own panel: undo and redo of the user's edits, and whether they are on the
+// device.
+inline constexpr char UndoBtn[] = "UndoBtn";
+inline constexpr char RedoBtn[] = "RedoBtn";
+inline constexpr char SyncStateLabel[] = "SyncStateLabel";
+
 }  // namespace ControlName

@@ -1,6 +1,7 @@
 #include "graph_panel.h"
 
 #include <QHBoxLayout>
+#include <tuple>
 #include <QVBoxLayout>
 
 #include "bmp_button.h"
@@ -23,6 +24,8 @@ constexpr int PlotRight = 13;
 constexpr int AxisLabelsHeight = 18;
 constexpr int BottomBarHeight = 32;
 constexpr int BarButtonWidth = 92;
+constexpr int HistoryButtonWidth = 28;
+constexpr int SyncStateWidth = 190;
 
 void BuildPlotArea(Panel& area) {
   auto* layout = new QVBoxLayout(&area);
@@ -89,6 +92,21 @@ Panel* BuildBottomBar(QWidget* parent) {
   layout->setContentsMargins(8, 4, 8, 4);
   layout->setSpacing(6);
   AddRowButtons(layout, bar, LinkPairRow);
+  layout->addSpacing(6);
+  for (const auto& [name, glyph, tip] : {std::tuple{ControlName::UndoBtn, u"\u21B6", "Undo (Ctrl+Z)"},
+                                         std::tuple{ControlName::RedoBtn, u"\u21B7", "Redo (Ctrl+Shift+Z)"}}) {
+    auto* button = NewControl<BmpButton>(bar, name, QString::fromUtf16(glyph));
+    LookCommand(*button, HistoryButtonWidth);
+    button->setFont(theme::UiFont(17, true));
+    button->setToolTip(QString::fromUtf8(tip));
+    button->setEnabled(false);
+    layout->addWidget(button);
+  }
+  auto* sync = NewControl<Label>(bar, ControlName::SyncStateLabel);
+  sync->SetFontColor(QColor(200, 210, 225));
+  sync->setMinimumWidth(SyncStateWidth);
+  layout->addSpacing(6);
+  layout->addWidget(sync);
   layout->addStretch(1);
 
   auto* modes = NewControl<Panel>(bar, ControlName::SingleDiscoGrop);

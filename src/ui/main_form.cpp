@@ -1,6 +1,9 @@
 #include "main_form.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QKeyEvent>
+#include <QUndoStack>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QMouseEvent>
@@ -40,10 +43,18 @@
 #include "window_bars.h"
 #include "window_metrics.h"
 #include "startup_state.h"
+#include "sync_state.h"
 
 namespace {
 
 constexpr int GraphTimerMs = 15;
+constexpr int SyncTimerMs = 100;
+
+QKeySequence RedoKey() { return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z); }
+
+bool IsHistoryKey(const QKeyEvent& key) {
+  return key.matches(QKeySequence::Undo) || key.matches(QKeySequence::Redo) || key.keyCombination() == RedoKey()[0];
+}
 
 QPalette WindowPalette() {
   QPalette p;
@@ -71,6 +82,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWind
   BuildControls();
   WireShellHandlers();
   WireHandlers();
+  WireEditHistory();
   QCoreApplication::instance()->installEventFilter(this);
   PlaceRegions();
   if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -130,6 +142,51 @@ void TForm1::BuildHiddenControls() {
   timer1_ = new QTimer(this);
   timer1_->setObjectName(QStringLiteral("Timer1"));
   timer1_->setInterval(GraphTimerMs);
+}
+
+// Ctrl+Z and Ctrl+Shift+Z (and the platform's own redo keys) anywhere in the window, and the two
+// buttons of the bottom bar, which are enabled while there is something to undo or redo. A step
+// still open is closed first, so the last gesture is what is undone.
+void TForm1::WireEditHistory() {
+  QUndoStack& stack = history_.Stack();
+  auto* undo = new QAction(this);
+  undo->setShortcuts(QKeySequence::Undo);
+  QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+  if (!redoKeys.contains(RedoKey())) redoKeys.prepend(RedoKey());
+  auto* redo = new QAction(this);
+  redo->setShortcuts(redoKeys);
+  addActions({undo, redo});
+  const auto doUndo = [this, &stack] {
+    history_.End();
+    stack.undo();
+  };
+  const auto doRedo = [this, &stack] {
+    history_.End();
+    stack.redo();
+  };
+  connect(undo, &QAction::triggered, this, doUndo);
+  connect(redo, &QAction::triggered, this, doRedo);
+  auto* undoButton = Control<BmpButton>(ControlName::UndoBtn);
+  auto* redoButton = Control<BmpButton>(ControlName::RedoBtn);
+  undoButton->OnClick = [doUndo](BmpButton&) { doUndo(); };
+  redoButton->OnClick = [doRedo](BmpButton&) { doRedo(); };
+  connect(&stack, &QUndoStack::canUndoChanged, undoButton, &QWidget::setEnabled);
+  connect(&stack, &QUndoStack::canRedoChanged, redoButton, &QWidget::setEnabled);
+
+  syncTimer_ = new QTimer(this);
+  syncTimer_->setObjectName(QStringLiteral("SyncTimer"));
+  syncTimer_->setInterval(SyncTimerMs);
+  connect(syncTimer_, &QTimer::timeout, this, &TForm1::ShowSyncState);
+}
+
+void TForm1::ShowSyncState() {
+  const SyncSummary summary = SummariseSync();
+  const std::string text = SyncText(summary);
+  if (text == shownSync_) return;
+  shownSync_ = text;
+  auto* label = Control<Label>(ControlName::SyncStateLabel);
+  label->SetCaption(QString::fromStdString(text));
+  label->SetFontColor(summary.kind == SyncKind::NotOnDevice ? QColor(255, 80, 80) : QColor(200, 210, 225));
 }
 
 void TForm1::WireShellHandlers() {
@@ -199,6 +256,8 @@ void TForm1::FormShow() {
   music->setFocus();
   // 7. The graph follows every change made anywhere on the panel.
   timer1_->start();
+  syncTimer_->start();
+  ShowSyncState();
   // 8.
   startupState.FormShown = 1;
 }
@@ -271,13 +330,30 @@ void TForm1::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) moving_ = false;
 }
 
+bool TForm1::OwnsWidget(const QWidget* widget) const {
+  for (const QWidget* up = widget; up; up = up->parentWidget())
+    if (up == this) return true;
+  return false;
+}
+
+// Every gesture on the window's controls is one step of the edit history: it starts with a press of
+// a mouse button or a key and ends once its release has been handled (a turn of the wheel once it
+// has been handled). The window's undo keys win over a line edit's own undo.
+//
 // The wheel over any control of the window steps the current band edit, once a band edit has been
 // clicked; only the mode-file list scrolls itself. The window looks at the wheel before the control
 // under the pointer does, as a line edit would otherwise keep it.
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() != QEvent::Wheel) return false;
+  const QEvent::Type type = event->type();
+  const bool press = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick || type == QEvent::KeyPress;
+  const bool release = type == QEvent::MouseButtonRelease || type == QEvent::KeyRelease;
+  if (!press && !release && type != QEvent::Wheel && type != QEvent::ShortcutOverride) return false;
   auto* widget = qobject_cast<QWidget*>(watched);
-  if (!widget || widget->window() != this) return false;
+  if (!widget || !OwnsWidget(widget)) return false;
+  if (type == QEvent::ShortcutOverride) return IsHistoryKey(*static_cast<QKeyEvent*>(event));
+  if (press || type == QEvent::Wheel) history_.Begin();
+  if (release || type == QEvent::Wheel) QMetaObject::invokeMethod(this, [this] { history_.End(); }, Qt::QueuedConnection);
+  if (type != QEvent::Wheel || widget->window() != this) return false;
   for (QWidget* up = widget; up && up != this; up = up->parentWidget())
     if (qobject_cast<ValueList*>(up)) return false;
   if (!FormMouseWheel(static_cast<QWheelEvent*>(event)->angleDelta().y())) return false;

@@ -13,6 +13,7 @@
 #include <QPoint>
 #include <QWidget>
 
+#include "edit_history.h"
 #include "link_window.h"
 #include "panel_window.h"
 
@@ -22,6 +23,7 @@ class Edit;
 class Image;
 class Label;
 class QTimer;
+class QUndoStack;
 class SpinButtons;
 class TrackBar;
 class ValueList;
@@ -45,6 +47,11 @@ class TForm1 : public QWidget, public LinkWindow, public PanelWindow {
   T* Control(const std::string& name) const {
     return findChild<T*>(QString::fromStdString(name));
   }
+
+  // Undo and redo of the user's edits (edit_history.h).
+  QUndoStack& UndoStack() { return history_.Stack(); }
+  // Shows whether the edits are on the device, when that has changed (every 100 ms).
+  void ShowSyncState();
 
   // The window's own buttons.
   void RzBmpButton1Click(BmpButton& sender);  // maximise, or restore when maximised
@@ -132,6 +139,9 @@ class TForm1 : public QWidget, public LinkWindow, public PanelWindow {
   void BuildControls();
   void BuildHiddenControls();
   void WireShellHandlers();
+  void WireEditHistory();
+  // Whether the widget is this window's, or a popup of one of its controls.
+  bool OwnsWidget(const QWidget* widget) const;
   void WireHandlers();  // handler_wiring.cpp
   void WireSystemHandlers();  // system_handlers.cpp
   void PlaceRegions();
@@ -153,6 +163,9 @@ class TForm1 : public QWidget, public LinkWindow, public PanelWindow {
   void DrawSelectedBand();
 
   QTimer* timer1_ = nullptr;
+  QTimer* syncTimer_ = nullptr;
+  EditHistory history_{this};
+  std::string shownSync_;
   bool firstShowDone_ = false;
   int wheelDelta_ = 0;  // wheel turn not yet worth a whole step
   // Moving the window by hand where the window system cannot move it itself.

@@ -22,7 +22,11 @@ void TForm1::SelectLinkButton(bool connect) {
   Control<ComboBox>(ControlName::ComComboBox1)->SetItems(names);
 }
 
-void TForm1::ImageReloaded() { RefreshPanel(20); }
+// The device's values replace the window's: the edits made before can no longer be undone.
+void TForm1::ImageReloaded() {
+  RefreshPanel(20);
+  history_.Clear();
+}
 
 void TForm1::ShowMainWindow() {
   show();

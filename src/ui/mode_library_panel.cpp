@@ -46,17 +46,18 @@ bool Exists(const std::string& name) {
 }
 
 // Loads the file and, when it is good, uploads the whole set; the diagnostic log lists the values
-// it applied. A refused file changes nothing.
-void LoadModeSet(const std::string& name) {
+// it applied. A refused file changes nothing. True when the file was loaded.
+bool LoadModeSet(const std::string& name) {
   const ModeFileReport report = LoadModeFile(modeFolders.ModeFolder, name);
   if (!report.result.ok()) {
     AppendLog("mode file \"" + name + "\" not loaded: " + report.result.detail);
     ShowModeMessage(report.result.message);
-    return;
+    return false;
   }
   ClearLog();
   for (const ModeValue& v : report.content.values) AppendLog(std::to_string(v.address) + " " + std::to_string(v.value));
   RunLinkAction(UploadAction);
+  return true;
 }
 
 }  // namespace
@@ -110,5 +111,6 @@ void TForm1::RzBmpButton119Click(BmpButton&) {
   if (name.empty() || !Usable(name)) return;
   const std::string question = "Load Mode：" + name + " ?";
   if (!dialogs || dialogs->Show(LoadCaption, question, DialogButtons::YesNo) != DialogAnswer::Yes) return;
-  LoadModeSet(name);
+  // The file's set replaces the user's edits: they can no longer be undone.
+  if (LoadModeSet(name)) history_.Clear();
 }

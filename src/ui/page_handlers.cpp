@@ -101,6 +101,7 @@ void TForm1::MicABtnClick(BmpButton& sender) {
   ShowChannelColours(paramImage.MicGroupB == 1 && PageOnShow() == MicPage, 0);
   RefreshPanel(1);
   DrawSelectedBand();
+  history_.Clear();  // the other group's values are not the edits made on this one
 }
 
 void TForm1::MusPanScrollBarChange(TrackBar& sender) {
@@ -167,6 +168,7 @@ void TForm1::SingModeBtnClick(BmpButton& sender) {
   paramImage.ActiveBank = bank;
   RefreshPanel(20);
   DrawSelectedBand();
+  history_.Clear();  // the other bank's values are not the edits made on this one
 }
 
 void TForm1::SysMusInputLevelClick(BmpButton& sender) { ChooseRadio(sender.Tag, HintValue(sender)); }
