@@ -60,9 +60,11 @@ void SerialPort::OnError(QSerialPort::SerialPortError error) {
   if (!port_.isOpen()) return;
   // A failed write is a frame lost on the line: the session's acknowledgement supervision sends it
   // again, and reports the link lost if the device stays silent. Closing here would end the
-  // session for a passing fault.
+  // session for a passing fault. The bytes that failed are dropped, as on the line; kept, they
+  // would be tried again at every turn of the event loop.
   if (error == QSerialPort::WriteError) {
     AppendLog("Serial port " + name_ + ": " + port_.errorString().toStdString());
+    port_.clear(QSerialPort::Output);
     port_.clearError();
     return;
   }
