@@ -2,8 +2,9 @@
 // footing: its stage and counters stay consistent, it never holds a unit it could finish, and its
 // buffers and the diagnostic log stay bounded.
 //
-// Input: one byte that picks the preset name slot, then arrivals, each a length byte (0..63) and
-// that many bytes.
+// Input: one byte that picks the preset name slot and the read reply awaited, if any, then
+// arrivals, each a head byte and that many bytes: its low six bits give the length (0..63), bit 6 a
+// silence of half a second before the arrival.
 
 #include <algorithm>
 #include <cstddef>
@@ -77,13 +78,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   linkTexts = {};
   if (size == 0) return 0;
   sendState.NameSlot = data[0] % 24 - 1;  // -1..22: outside 1..21 as well as inside
+  if (data[0] & 0x80) sendState.AwaitedReply = {true, MakeAddress(data[0] % 10, 0), false};
 
   FuzzPort port;
   comPort = &port;
   AttachReceiver(port);
   std::size_t at = 1;
   while (at < size) {
-    const std::size_t length = data[at++] % 64;
+    const std::uint8_t head = data[at++];
+    if (head & 0x40) {
+      ReceiverTimePassed(RxSilenceLimitMs);
+      CheckReceiver(port);
+    }
+    const std::size_t length = head % 64;
     const std::size_t n = std::min(length, size - at);
     port.Arrive({data + at, n});
     at += n;

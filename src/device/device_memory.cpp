@@ -2,6 +2,8 @@
 
 #include <span>
 
+#include "device_layout.h"
+
 namespace {
 
 struct FactoryValue {
@@ -49,7 +51,7 @@ constexpr int LowestBand = 24;   // 31.3 Hz
 constexpr int HighestBand = 348; // 16 kHz
 
 void SetBothBanks(DeviceRows& rows, int channel, int slot, std::int32_t value) {
-  for (int bank = 0; bank < 2; ++bank) rows[channel][BankSlot(channel, slot, bank)] = value;
+  for (const int bank : {SingBank, DiscoBank}) rows[channel][MemoryColumn(channel, slot, bank)] = value;
 }
 
 // Bands spread evenly on the frequency scale from 31 Hz to 16 kHz, flat, peaking.
@@ -64,7 +66,7 @@ void SetFactoryBands(DeviceRows& rows) {
     }
   }
   // Disco lifts the two lowest music bands by 3 dB.
-  for (int band = 0; band < 2; ++band) rows[0][BankSlot(0, EqFirstSlot[0] + 5 * band + 2, 1)] = GainZeroDb + 15;
+  for (int band = 0; band < 2; ++band) rows[0][MemoryColumn(0, EqFirstSlot[0] + 5 * band + 2, DiscoBank)] = GainZeroDb + 15;
 }
 
 }  // namespace
@@ -74,7 +76,7 @@ std::string FitPresetName(std::string name) {
   return name;
 }
 
-int CurrentBank(const DeviceMemory& memory) { return (memory.rows[0][ModeColumn] & 0xFF) != 0 ? 1 : 0; }
+int CurrentBank(const DeviceMemory& memory) { return (memory.rows[0][ModeColumn] & 0xFF) != 0 ? DiscoBank : SingBank; }
 
 DeviceMemory FactoryMemory() {
   DeviceMemory memory;

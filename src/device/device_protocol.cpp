@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "device_layout.h"
 #include "system_addresses.h"
 
 namespace {
@@ -36,7 +37,7 @@ void WriteBand(DeviceMemory& memory, int channel, std::span<const std::uint8_t> 
   const int bank = CurrentBank(memory);
   for (int role = 0; role < 5; ++role) {
     const int slot = EqFirstSlot[channel] + 5 * band + role;
-    Store(memory, channel, BankSlot(channel, slot, bank), ValueAt(data, 1 + role));
+    Store(memory, channel, MemoryColumn(channel, slot, bank), ValueAt(data, 1 + role));
   }
 }
 
@@ -91,7 +92,7 @@ void ApplyWrite(DeviceMemory& memory, const DeviceRequest& request) {
   if (data.size() != ValueBytes) return;
   const std::int32_t value = ValueAt(data, 0);
   if (address == PresetRecallAddress) return RecallPreset(memory, value);
-  if (channel < SystemChannel) return Store(memory, channel, BankSlot(channel, SlotOf(address), CurrentBank(memory)), value);
+  if (channel < SystemChannel) return Store(memory, channel, MemoryColumn(channel, SlotOf(address), CurrentBank(memory)), value);
   if (channel == SystemChannel && IsSystemValue(address)) Store(memory, channel, SlotOf(address), value);
 }
 

@@ -16,7 +16,9 @@ struct NumberOption {
 };
 
 constexpr NumberOption NumberOptions[] = {
-    {"--silent-after", "MS", &FaultOptions::silentAfterMs, nullptr, "stop hearing and answering MS milliseconds after the start"},
+    {"--silent-after", "MS", &FaultOptions::silentAfterMs, nullptr, "fall silent MS milliseconds after the start"},
+    {"--cut-after", "N", nullptr, &FaultOptions::cutAfterBytes, "fall silent once N reply bytes have left, mid-frame if need be"},
+    {"--silent-for", "MS", &FaultOptions::silentForMs, nullptr, "answer again MS milliseconds after falling silent"},
     {"--delay", "MS", &FaultOptions::replyDelayMs, nullptr, "send each reply MS milliseconds after its request"},
     {"--drop-ack-every", "N", nullptr, &FaultOptions::dropAckEvery, "leave out every Nth acknowledgement"},
     {"--corrupt-every", "N", nullptr, &FaultOptions::corruptEvery, "give every Nth reply frame a wrong checksum"},
@@ -78,7 +80,8 @@ std::string SimUsage() {
   std::string text =
       "usage: dsp-device-sim [options]\n"
       "Serves a virtual effect processor on a pseudo-terminal and prints the terminal's path as\n"
-      "its first line. Stops on SIGINT or SIGTERM.\n";
+      "its first line. Stops on SIGINT or SIGTERM. A silent device hears nothing and sends\n"
+      "nothing more, as if switched off, until --silent-for ends the silence.\n";
   text += UsageLine("--link PATH", "also make PATH a symbolic link to the terminal");
   text += UsageLine("--state FILE", "keep the device memory in FILE between runs");
   text += UsageLine("--pace", "send replies at the line rate of 57600 baud, 10 bits a byte (the default)");

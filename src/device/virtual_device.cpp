@@ -6,15 +6,25 @@
 #include "frame.h"
 
 std::vector<std::uint8_t> VirtualDevice::Feed(std::span<const std::uint8_t> bytes, std::int64_t nowMs) {
-  const bool silent = faults.silentAfterMs >= 0 && nowMs >= faults.silentAfterMs;
-  if (!silent) parser_.Feed(bytes, [&](const DeviceRequest& request) { Handle(request, nowMs); });
+  if (!Silent(nowMs)) parser_.Feed(bytes, [&](const DeviceRequest& request) { Handle(request, nowMs); });
   return TakeDue(nowMs);
 }
 
 std::vector<std::uint8_t> VirtualDevice::TakeDue(std::int64_t nowMs) {
   std::vector<std::uint8_t> out;
-  while (!replies_.empty() && replies_.front().dueMs <= nowMs) {
-    out.insert(out.end(), replies_.front().bytes.begin(), replies_.front().bytes.end());
+  while (!Silent(nowMs) && !replies_.empty() && replies_.front().dueMs <= nowMs) {
+    const std::vector<std::uint8_t>& bytes = replies_.front().bytes;
+    std::size_t n = bytes.size();
+    const bool cutting = !cutDone_ && faults.cutAfterBytes >= 0 &&
+                         replyBytesSent_ + static_cast<std::int64_t>(n) >= faults.cutAfterBytes;
+    if (cutting) n = static_cast<std::size_t>(std::max<std::int64_t>(0, faults.cutAfterBytes - replyBytesSent_));
+    out.insert(out.end(), bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(n));
+    replyBytesSent_ += static_cast<std::int64_t>(n);
+    if (cutting) {
+      cutDone_ = true;
+      FallSilent(nowMs);
+      break;
+    }
     replies_.pop_front();
   }
   return out;
@@ -23,6 +33,21 @@ std::vector<std::uint8_t> VirtualDevice::TakeDue(std::int64_t nowMs) {
 std::optional<std::int64_t> VirtualDevice::NextDueMs() const {
   if (replies_.empty()) return std::nullopt;
   return replies_.front().dueMs;
+}
+
+bool VirtualDevice::Silent(std::int64_t nowMs) {
+  if (!timedSilenceBegun_ && faults.silentAfterMs >= 0 && nowMs >= faults.silentAfterMs) {
+    timedSilenceBegun_ = true;
+    FallSilent(faults.silentAfterMs);
+  }
+  return nowMs < silentUntilMs_;
+}
+
+// Switched off: the half-heard request and every reply not yet sent are gone.
+void VirtualDevice::FallSilent(std::int64_t fromMs) {
+  silentUntilMs_ = faults.silentForMs < 0 ? std::numeric_limits<std::int64_t>::max() : fromMs + faults.silentForMs;
+  replies_.clear();
+  parser_ = DeviceFrameParser{};
 }
 
 void VirtualDevice::Handle(const DeviceRequest& request, std::int64_t nowMs) {

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <limits>
 #include <optional>
 #include <span>
 #include <vector>
@@ -39,6 +40,9 @@ class VirtualDevice {
   };
   void Handle(const DeviceRequest& request, std::int64_t nowMs);
   void Send(std::vector<std::uint8_t> unit, std::int64_t nowMs);
+  // Starts the silence that the time fault calls for, if due; true while the device is silent.
+  bool Silent(std::int64_t nowMs);
+  void FallSilent(std::int64_t fromMs);
 
   DeviceMemory memory_;
   DeviceFrameParser parser_;
@@ -46,4 +50,8 @@ class VirtualDevice {
   std::uint64_t acks_ = 0;
   std::uint64_t frames_ = 0;
   std::uint8_t noise_ = 0;
+  std::int64_t replyBytesSent_ = 0;
+  bool timedSilenceBegun_ = false;
+  bool cutDone_ = false;
+  std::int64_t silentUntilMs_ = std::numeric_limits<std::int64_t>::min();
 };

@@ -1,5 +1,6 @@
 #include "diagnostic_log.h"
 
+#include <cstdio>
 #include <utility>
 
 DiagnosticLog Memo2;
@@ -10,3 +11,9 @@ void AppendLog(std::string line) {
 }
 
 void ClearLog() { Memo2.lines.clear(); }
+
+std::string AddressText(int address) {
+  char text[8];
+  std::snprintf(text, sizeof text, "0x%04X", address & 0xFFFF);
+  return text;
+}

@@ -19,3 +19,5 @@ extern DiagnosticLog Memo2;
 void AppendLog(std::string line);
 // Removes every line.
 void ClearLog();
+// A parameter address as the log shows it: 0x followed by four upper-case hexadecimal digits.
+std::string AddressText(int address);

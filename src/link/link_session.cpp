@@ -7,6 +7,7 @@
 #include "frame.h"
 #include "link_texts.h"
 #include "param_image.h"
+#include "receiver.h"
 #include "send_queues.h"
 #include "send_state.h"
 #include "senders.h"
@@ -36,9 +37,22 @@ void SelectLinkButton(bool connect) {
   if (LinkWindow* window = AttachedLinkWindow()) window->SelectLinkButton(connect);
 }
 
-void EmptyQueues() {
+// Waiting writes are given up when a transfer begins or ends, and so is the repeat of the last one:
+// sent after the transfer, it would put a value from before it back over the device's.
+void EmptyPlainQueue() {
   T.PlainQueue.count = 0;
+  T.RepeatLast = false;
+}
+
+void EmptyQueues() {
+  EmptyPlainQueue();
   T.BandQueue.count = 0;
+}
+
+// The stepper stops, and with it the wait for a read reply.
+void StopStepper() {
+  SetTimer(LinkTimer::Stepper, false);
+  T.AwaitedReply = {};
 }
 
 // Every transfer starts waiting for its first reply. Setting the wait before the request is sent
@@ -53,6 +67,7 @@ void StartTransfer(int last, int direction, const char* label) {
   S.TransferLast = static_cast<std::uint8_t>(last);
   S.TransferDirection = direction;
   S.TransferTicks = 0;
+  S.AcksOwed = 1;
   T.TransferEvent = TransferWaiting;
   T.LinkState = 0;
   SetLinkLabel(label);
@@ -60,7 +75,7 @@ void StartTransfer(int last, int direction, const char* label) {
 }
 
 void ConnectFailed() {
-  SetTimer(LinkTimer::Stepper, false);
+  StopStepper();
   SetTimer(LinkTimer::Scan, false);
   T.SendSuppressed = 0;
   SetLinkLabel("Device Disconnect", StatusRed);
@@ -80,6 +95,7 @@ void TryNextPort() {
   if (S.PortIndex >= 0 && comPort) {
     const std::string& name = S.Ports[static_cast<std::size_t>(S.PortIndex)];
     if (comPort->Open(name)) {
+      ResetReceiver();  // nothing half-received on another port, or before, belongs to this one
       SendLinkControl(LinkHello);
     } else if (S.host) {
       S.RefusedPorts.push_back(name + ": " + S.host->RefusalReason(name));
@@ -107,7 +123,19 @@ void AdvanceTransfer() {
   // Set the wait first, as in StartTransfer: the reply may arrive while the request is written.
   T.TransferEvent = TransferWaiting;
   S.TransferTicks = 0;
+  S.AcksOwed = 1;
   RequestStep(S.TransferStep, S.TransferDirection, presetSlot);
+}
+
+// The running step has its reply: the transfer ends after its last step, else moves on.
+void StepAnswered() {
+  if (S.TransferStep >= S.TransferLast) {
+    T.TransferEvent = TransferNone;
+    StopStepper();
+    RunLinkAction(1);
+  } else {
+    AdvanceTransfer();
+  }
 }
 
 }  // namespace
@@ -128,7 +156,7 @@ void LinkConnect() {
   S.PortIndex = S.Ports.empty() ? -1 : 0;
   S.RefusedPorts.clear();
   SetTimer(LinkTimer::Scan, true);
-  SetTimer(LinkTimer::Stepper, false);
+  StopStepper();
   SetTimer(LinkTimer::Hold, false);
   SetLinkLabel("Equipment search...");
   S.TransferStep = 0;
@@ -141,7 +169,7 @@ void LinkDisconnect() {
   SelectLinkButton(false);
   T.LinkState = 0;
   SetTimer(LinkTimer::Scan, false);
-  SetTimer(LinkTimer::Stepper, false);
+  StopStepper();
   SetTimer(LinkTimer::Hold, false);
   SendLinkControl(LinkGoodbye);
   SetLinkLabel("设备未连接");
@@ -164,20 +192,27 @@ void Timer1Timer() {
 }
 
 void Timer2Timer() {
+  ReceiverTimePassed(StepperIntervalMs);
   if (S.TransferTicks < 100) ++S.TransferTicks;
   UpdateStatusDialog(true);
   const bool replied = T.TransferEvent == TransferDataFrame ||
                        (T.TransferEvent == TransferAcknowledged && S.TransferDirection == 1);
   if (replied) {
-    if (S.TransferStep >= S.TransferLast) {
-      T.TransferEvent = TransferNone;
-      SetTimer(LinkTimer::Stepper, false);
-      RunLinkAction(1);
+    // A read reply is the one asked for (the receiver drops any other); an upload step sent twice
+    // is acknowledged twice, and the second acknowledgement must not pass for the next step's.
+    if (--S.AcksOwed > 0) {
+      T.TransferEvent = TransferCopyAckWaiting;
+      S.TransferTicks = 0;
     } else {
-      AdvanceTransfer();
+      StepAnswered();
     }
+  } else if (T.TransferEvent == TransferCopyAckWaiting && S.TransferTicks >= CopyAckWaitTicks) {
+    StepAnswered();  // the copy's acknowledgement is lost, or the first one answered the copy
   } else if (T.TransferEvent == TransferWaiting && S.TransferTicks > 10) {
-    if (S.TransferStep == 0) RequestStep(0, S.TransferDirection);
+    if (S.TransferStep == 0) {
+      RequestStep(0, S.TransferDirection);
+      if (S.TransferDirection == 1) ++S.AcksOwed;
+    }
     T.TransferEvent = TransferRepeated;
     S.TransferTicks = 0;
   } else if (T.TransferEvent == TransferRepeated && S.TransferTicks >= 100) {
@@ -187,6 +222,7 @@ void Timer2Timer() {
 }
 
 void HoldTimerTimer() {
+  ReceiverTimePassed(HoldIntervalMs);
   T.IdleTicks = T.IdleTicks > 50 ? 50 : T.IdleTicks + 1;
 
   if (T.ClearToSend && T.PendingAction != 0) {
@@ -215,12 +251,10 @@ void HoldTimerTimer() {
       T.NoReplySeconds = 0;
       SendLinkControl(LinkKeepAlive);
     } else if (T.NoReplySeconds % 3 == 0) {
-      if (T.PlainQueue.count != 0) {
-        const PlainEntry& last = T.PlainQueue.entries[0];
-        SendShort(CmdWrite, last.address, last.value);
-      } else {
-        SendLinkControl(LinkKeepAlive);
-      }
+      // The frame whose acknowledgement is missing goes again, whatever it was: entry 0 of the
+      // plain queue may be a write from long before (or from an earlier session) that would put an
+      // old value back on the device.
+      ResendUnacknowledged();
     }
     if (T.NoReplySeconds > 10) {
       T.NoReplySeconds = 0;
@@ -268,11 +302,11 @@ void RunLinkAction(int action) {
       break;
     case 6:  // upload of the whole image
       if (T.LinkState != LinkConnected) return;
-      T.PlainQueue.count = 0;
+      EmptyPlainQueue();
       StartTransfer(TransferStepsChannels, 1, "Download...");
       break;
     case 7:  // link lost
-      SetTimer(LinkTimer::Stepper, false);
+      StopStepper();
       SetTimer(LinkTimer::Scan, false);
       T.SendSuppressed = 0;
       T.LinkState = 0;

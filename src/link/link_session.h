@@ -11,7 +11,11 @@
 
 #include "link_window.h"
 
-enum class LinkTimer { Scan, Stepper, Hold };  // 1000 ms, 100 ms, 20 ms
+enum class LinkTimer { Scan, Stepper, Hold };
+
+inline constexpr int ScanIntervalMs = 1000;
+inline constexpr int StepperIntervalMs = 100;
+inline constexpr int HoldIntervalMs = 20;
 
 // What the session needs from the link form around it: its timers, the port list, the status dialog,
 // and the main window it was handed (null while none is attached).
@@ -31,6 +35,11 @@ class LinkHost {
 inline constexpr int TransferStepsDownload = 27;  // last step of the connect download
 inline constexpr int TransferStepsChannels = 8;   // last step of a reload or an upload
 
+// An upload step that was sent twice waits, once acknowledged, for the copy's acknowledgement too,
+// so that it cannot pass for the next step's. A device slow enough to need the repeat answers the
+// copy about one step time-out (1.1 s) after the first; the wait leaves room beyond that.
+inline constexpr int CopyAckWaitTicks = 20;
+
 struct SessionState {
   LinkHost* host = nullptr;
   std::vector<std::string> Ports;  // the items of ComComboBox1
@@ -41,6 +50,7 @@ struct SessionState {
   std::uint8_t TransferLast = 0;
   int TransferDirection = 0;        // 0 read from the device, 1 upload to it
   std::uint8_t TransferTicks = 0;   // 100 ms ticks since the last step, up to 100
+  int AcksOwed = 0;                 // acknowledgements the running upload step has still coming
   int FirstRefreshStage = 0;
   std::vector<std::string> RefusedPorts;  // "port: reason" lines of the running scan
   bool Timer1On = false;

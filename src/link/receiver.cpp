@@ -1,6 +1,7 @@
 #include "receiver.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
 
 #include "diagnostic_log.h"
@@ -31,6 +32,15 @@ void Restart() {
   rx.RxNeed = 0;
   rx.RxGot = 0;
   rx.RxBuffer.size = 0;
+  rx.RxQuietMs = 0;
+}
+
+// Reads and forgets whatever the port holds; returns how many bytes that was.
+std::size_t DiscardWaiting() {
+  std::size_t dropped = 0;
+  std::array<std::uint8_t, 256> scratch{};
+  while (const std::size_t n = comPort->Read(scratch.data(), scratch.size())) dropped += n;
+  return dropped;
 }
 
 bool ReadByte(std::uint8_t& byte) { return comPort->Read(&byte, 1) == 1; }
@@ -72,7 +82,26 @@ void CheckAcknowledgement() {
   if (second != AckOk && second != AckAlt) return;
   sendState.DeviceAnswered = 1;
   sendState.ClearToSend = true;
-  sendState.TransferEvent = TransferAcknowledged;
+  // A read step waits for a data frame: a stray acknowledgement must neither hide its reply nor
+  // stop its time-out.
+  if (!sendState.AwaitedReply.waiting) sendState.TransferEvent = TransferAcknowledged;
+}
+
+// True when the frame is the reply the running read step asked for, or no read step is running.
+// Anything else is logged and dropped.
+bool IsAwaitedReply(std::span<const std::uint8_t> frame) {
+  AwaitedRead& awaited = sendState.AwaitedReply;
+  if (!awaited.waiting) return true;
+  const ParamAddress address = MakeAddress(frame[4], frame[5]);
+  const bool asked = ChannelOf(awaited.address) < EqChannelCount ? ChannelOf(address) == ChannelOf(awaited.address)
+                                                                 : address == awaited.address;
+  if (asked && !awaited.answered) {
+    awaited.answered = true;
+    return true;
+  }
+  AppendLog(std::string(asked ? "duplicate" : "stray") + " reply dropped: " + AddressText(address) +
+            " while waiting for " + AddressText(awaited.address));
+  return false;
 }
 
 // Stage 1: the rest of a header or acknowledgement, a byte at a time. True when it is complete.
@@ -106,9 +135,11 @@ bool ReadBody(std::size_t count) {
   buffer.size += got;
   rx.RxGot = static_cast<std::uint16_t>(rx.RxGot + got);
   if (rx.RxGot < rx.RxNeed) return false;
-  DecodeFrame(buffer.view());
+  if (IsAwaitedReply(buffer.view())) {
+    DecodeFrame(buffer.view());
+    sendState.TransferEvent = TransferDataFrame;
+  }
   Restart();
-  sendState.TransferEvent = TransferDataFrame;
   return true;
 }
 
@@ -195,6 +226,7 @@ void ApplySystemReply(int channel, int slot, std::span<const std::uint8_t> data)
 void ComPortRxChar(std::size_t count) {
   if (comPort == nullptr) return;
   if (!StateIsSound()) Restart();
+  receiveState.RxQuietMs = 0;
   for (;;) {
     bool progressed = false;
     switch (receiveState.RxStage) {
@@ -212,6 +244,21 @@ void ComPortRxChar(std::size_t count) {
 }
 
 void AttachReceiver(ComPort& port) { port.onReceived = ComPortRxChar; }
+
+void ResetReceiver() { Restart(); }
+
+void ReceiverTimePassed(int elapsedMs) {
+  auto& rx = receiveState;
+  if (rx.RxStage == RxHunting) return;
+  rx.RxQuietMs += elapsedMs;
+  if (rx.RxQuietMs < RxSilenceLimitMs) return;
+  std::string line = "unfinished unit dropped after " + std::to_string(rx.RxQuietMs) +
+                     " ms without bytes: " + HexDump(rx.RxBuffer.view());
+  if (const std::size_t dropped = comPort ? DiscardWaiting() : 0)
+    line += " and " + std::to_string(dropped) + " bytes of its body";
+  AppendLog(line);
+  Restart();
+}
 
 void DecodeFrame(std::span<const std::uint8_t> frame) {
   if (frame.size() < MinFrameSize) {

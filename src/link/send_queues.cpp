@@ -60,6 +60,7 @@ void DrainPlainQueue() {
     --queue.count;
   }
   sendState.RepeatLast = queue.count == 0 && !sendState.RepeatLast;
+  StartPresetAction(queue.entries[0].address);
   SendShort(CmdWrite, queue.entries[0].address, queue.entries[0].value);
 }
 

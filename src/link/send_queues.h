@@ -15,6 +15,8 @@ void QueueBandWrite(BandEntry entry);
 
 // When clear to send and a plain write waits (or the last one is to be repeated): sends the next
 // one. After the last waiting write has left, it is sent once more, then the queue falls silent.
+// A preset recall or save that had to wait starts its preset action as it leaves, as it would have
+// had it left at once.
 void DrainPlainQueue();
 // When clear to send and a band waits: sends the next band write and logs it.
 SendResult DrainBandQueue();

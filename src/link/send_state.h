@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "frame.h"
 #include "param_image.h"
 
 // The plain queue is far larger than a user can fill between two acknowledgements; the band
@@ -26,6 +27,7 @@ inline constexpr int TransferAcknowledged = 1;
 inline constexpr int TransferDataFrame = 2;
 inline constexpr int TransferWaiting = 3;
 inline constexpr int TransferRepeated = 4;
+inline constexpr int TransferCopyAckWaiting = 5;  // an upload step sent twice waits for the copy's acknowledgement
 
 struct PlainEntry {
   ParamAddress address = 0;
@@ -47,6 +49,15 @@ struct SendQueue {
   int count = 0;
 };
 
+// The reply that the running read step of a transfer waits for. Only the frame it asked for is
+// taken as its reply: a late duplicate of an earlier reply, or a frame nobody asked for, would
+// otherwise pass for the next step's reply (and a preset name would land under the next slot).
+struct AwaitedRead {
+  bool waiting = false;      // a read step is running
+  ParamAddress address = 0;  // what it asked for: a channel's block (any slot of it) or a system address
+  bool answered = false;     // its reply has come; a second one is a duplicate
+};
+
 struct SendState {
   int LinkState = 0;           // LinkConnected, or 0: not connected / transfer or preset action running
   bool ClearToSend = false;    // the device has acknowledged the last frame sent
@@ -58,9 +69,13 @@ struct SendState {
   bool RepeatLast = false;     // the plain drain sends its entry 0 once more
   int IdleTicks = 0;           // 20 ms ticks since the last write, drain or supervision step
   int NoReplySeconds = 0;      // one-second periods without an acknowledgement
-  int TransferEvent = TransferNone;
+  int TransferEvent = TransferNone;  // one of the Transfer... values above
   int NameSlot = 0;            // preset slot of the next name request; a name reply goes to NameSlot - 1
   int DeviceAnswered = 0;      // 1 after any acknowledgement
+  AwaitedRead AwaitedReply;
+  // The last frame sent that the device acknowledges: what the supervision sends again while its
+  // acknowledgement is missing, whatever it was (a write, a band, a keep-alive).
+  Frame Unacknowledged{};
 };
 
 extern SendState sendState;

@@ -1,7 +1,6 @@
 #include "senders.h"
 
 #include <array>
-#include <cstdio>
 
 #include "com_port.h"
 #include "diagnostic_log.h"
@@ -37,9 +36,10 @@ std::span<const std::uint8_t> LoggablePart(const Frame& frame) {
 }
 
 // A write counts as sent once it is handed to the port: a refused write is a frame lost on the
-// line, which the acknowledgement supervision already recovers from.
+// line, which the acknowledgement supervision already recovers from by sending it again.
 SendResult WriteFrame(const Frame& frame) {
   if (comPort == nullptr || !comPort->IsOpen()) return SendResult::Skipped;
+  if (frame.bytes[3] == CmdWrite) sendState.Unacknowledged = frame;
   if (comPort->Write(frame.bytes.data(), frame.size)) return SendResult::Sent;
   AppendLog("write failed: " + HexDump(LoggablePart(frame)));
   return SendResult::WriteFailed;
@@ -51,12 +51,6 @@ bool Sending() { return sendState.SendSuppressed != 1 && sendState.LinkState == 
 int BandFirstSlot(int channel, int band) {
   if (channel < 0 || channel >= EqChannelCount || band < 0 || band >= EqBandCount[channel]) return -1;
   return EqFirstSlot[channel] + BandFieldCount * band;
-}
-
-std::string AddressText(ParamAddress address) {
-  char text[8];
-  std::snprintf(text, sizeof text, "0x%04X", address & 0xFFFF);
-  return text;
 }
 
 FrameData PresetSaveData(std::string_view text) {
@@ -85,6 +79,8 @@ ParamAddress SystemReadAddress(int step) {
   if (step == 27) return DeviceIdentityAddress;
   return -1;
 }
+
+void AwaitReply(ParamAddress address) { sendState.AwaitedReply = {true, address, false}; }
 
 }  // namespace
 
@@ -122,16 +118,20 @@ void WriteParam(ParamAddress address, std::int32_t value) {
   }
   sendState.PlainQueue.entries[0] = {a, value};
   sendState.TransferEvent = TransferNone;
-  if (a == PresetRecallAddress) {
+  StartPresetAction(a);
+  SendShort(CmdWrite, a, value);
+  sendState.ClearToSend = false;
+}
+
+void StartPresetAction(ParamAddress address) {
+  if (address == PresetRecallAddress) {
     SetLinkLabel("Loading...");
     sendState.LinkState = 0;
     sendState.NoReplySeconds = 0;
     sendState.PendingAction = PendingReload;
   } else {
-    sendState.PendingAction = a == PresetSaveAddress ? PendingSave : 0;
+    sendState.PendingAction = address == PresetSaveAddress ? PendingSave : 0;
   }
-  SendShort(CmdWrite, a, value);
-  sendState.ClearToSend = false;
 }
 
 SendResult WriteEqField(ParamAddress address, std::int32_t value) {
@@ -181,17 +181,28 @@ SendResult WriteText(ParamAddress address, std::string_view text) {
 }
 
 SendResult RequestStep(int step, int direction, int presetSlot) {
+  sendState.AwaitedReply = {};
   if (direction == 1) {
     if (step < 0 || step >= EqChannelCount) return SendResult::Skipped;
     return SendLong(CmdWrite, ChannelUploadAddress, ChannelUploadData(step));
   }
   if (direction != 0) return SendResult::Skipped;
-  if (step >= 0 && step <= 8) return SendShort(CmdRead, ChannelReadAddress, step);
+  if (step >= 0 && step <= 8) {
+    AwaitReply(MakeAddress(step, 0));
+    return SendShort(CmdRead, ChannelReadAddress, step);
+  }
   if (step == 9) {
+    AwaitReply(PresetNameAddress);
     const std::array<std::uint8_t, 2> data{static_cast<std::uint8_t>(presetSlot), 0};
     return SendLong(CmdRead, PresetNameAddress, data);
   }
   const ParamAddress system = SystemReadAddress(step);
   if (system < 0) return SendResult::Skipped;
+  AwaitReply(system);
   return SendLong(CmdRead, system, {});
+}
+
+SendResult ResendUnacknowledged() {
+  if (sendState.Unacknowledged.size == 0) return SendLinkControl(LinkKeepAlive);
+  return WriteFrame(sendState.Unacknowledged);
 }

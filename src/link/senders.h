@@ -32,9 +32,12 @@ SendResult SendLong(std::uint8_t command, ParamAddress address, std::span<const 
 SendResult SendLinkControl(std::uint8_t code);
 
 // Stores a plain parameter and, while connected and not suppressed, sends it at once when the
-// device is clear and nothing waits, else queues it. An immediate write to the preset recall or
-// save address also starts that preset action. Write errors are only logged.
+// device is clear and nothing waits, else queues it. Write errors are only logged.
 void WriteParam(ParamAddress address, std::int32_t value);
+// Called for every plain write as it leaves for the device, at once or from the queue: a write to
+// the preset recall address starts the reload that follows its acknowledgement ("Loading...", the
+// link busy), one to the preset save address the save report; any other clears the pending action.
+void StartPresetAction(ParamAddress address);
 // Stores one field of an equaliser band and, while connected and not suppressed, sends or queues
 // the whole band. An address outside the channel's real bands is stored and not sent.
 SendResult WriteEqField(ParamAddress address, std::int32_t value);
@@ -46,5 +49,10 @@ SendResult SendBandWrite(ParamAddress block, int band);
 SendResult WriteText(ParamAddress address, std::string_view text);
 
 // The frame of one transfer step. Direction 0 reads: steps 0..8 channel reads, 9 the preset name of
-// presetSlot, 10..27 the system values. Direction 1 uploads channel `step` (0..8) from DeviceTable.
+// presetSlot, 10..27 the system values; the request is remembered as the reply awaited. Direction 1
+// uploads channel `step` (0..8) from DeviceTable.
 SendResult RequestStep(int step, int direction, int presetSlot = 0);
+
+// Sends again the last frame that the device acknowledges (a keep-alive when none was sent yet):
+// the frame whose acknowledgement is missing.
+SendResult ResendUnacknowledged();

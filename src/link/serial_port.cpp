@@ -57,13 +57,20 @@ std::size_t SerialPort::Read(std::uint8_t* out, std::size_t max) {
 }
 
 void SerialPort::OnError(QSerialPort::SerialPortError error) {
+  if (!port_.isOpen()) return;
+  // A failed write is a frame lost on the line: the session's acknowledgement supervision sends it
+  // again, and reports the link lost if the device stays silent. Closing here would end the
+  // session for a passing fault. The bytes that failed are dropped, as on the line; kept, they
+  // would be tried again at every turn of the event loop.
+  if (error == QSerialPort::WriteError) {
+    AppendLog("Serial port " + name_ + ": " + port_.errorString().toStdString());
+    port_.clear(QSerialPort::Output);
+    port_.clearError();
+    return;
+  }
   // When the other end vanishes QSerialPort keeps reporting errors in a tight loop while it still
   // claims to be open. Closing stops that; the session notices the silence and reports the loss.
-  if (error != QSerialPort::ReadError && error != QSerialPort::ResourceError &&
-      error != QSerialPort::WriteError)
-    return;
-  if (!port_.isOpen()) return;
-  AppendLog("Serial port " + name_ + " closed: " +
-            port_.errorString().toStdString());
+  if (error != QSerialPort::ReadError && error != QSerialPort::ResourceError) return;
+  AppendLog("Serial port " + name_ + " closed: " + port_.errorString().toStdString());
   port_.close();
 }

@@ -40,9 +40,9 @@ TForm2::TForm2(QWidget* parent)
 }
 
 void TForm2::UpdateStatus(int percent, bool visible) {
+  // The caption only: the dialog keeps its own text colour, whatever colour the main window's
+  // status text has taken.
   LinkLabel->setText(QString::fromStdString(linkTexts.LinkLabel));
-  LinkLabel->setStyleSheet(
-      QString("color: #%1").arg(linkTexts.LinkLabelColor & 0xFFFFFF, 6, 16, QChar('0')));
   RzProgressStatus1->setValue(std::clamp(percent, 0, 100));
   if (!visible) {
     hide();

@@ -19,9 +19,9 @@ struct TimerSetting {
 };
 
 constexpr TimerSetting timerSettings[] = {
-    {LinkTimer::Scan, "Timer1", 1000, Timer1Timer},
-    {LinkTimer::Stepper, "Timer2", 100, Timer2Timer},
-    {LinkTimer::Hold, "HoldTimer", 20, HoldTimerTimer},
+    {LinkTimer::Scan, "Timer1", ScanIntervalMs, Timer1Timer},
+    {LinkTimer::Stepper, "Timer2", StepperIntervalMs, Timer2Timer},
+    {LinkTimer::Hold, "HoldTimer", HoldIntervalMs, HoldTimerTimer},
 };
 
 }  // namespace

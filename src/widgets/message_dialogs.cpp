@@ -9,7 +9,8 @@ DialogAnswer MessageDialogs::Show(const std::string& caption, const std::string&
   QMessageBox box(owner_);
   box.setWindowTitle(QString::fromStdString(caption));
   box.setText(QString::fromStdString(text));
-  box.setIcon(buttons == DialogButtons::Ok ? QMessageBox::Information : QMessageBox::Question);
+  // Messages are plain boxes; only a question carries an icon.
+  box.setIcon(buttons == DialogButtons::Ok ? QMessageBox::NoIcon : QMessageBox::Question);
   switch (buttons) {
     case DialogButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
     case DialogButtons::OkCancel:

@@ -12,13 +12,15 @@ TEST(SimOptions, DefaultsPaceAndInjectNoFault) {
   EXPECT_TRUE(options.pace);
   EXPECT_FALSE(options.help);
   EXPECT_EQ(options.faults.silentAfterMs, -1);
+  EXPECT_EQ(options.faults.cutAfterBytes, -1);
+  EXPECT_EQ(options.faults.silentForMs, -1);
   EXPECT_EQ(options.faults.dropAckEvery, 0);
 }
 
 TEST(SimOptions, TakesEveryOption) {
   SimOptions options;
   ASSERT_FALSE(ParseSimOptions({"--state", "s.txt", "--link", "/tmp/l", "--no-pace", "--silent-after", "1500",
-                                "--delay", "40", "--drop-ack-every", "3", "--corrupt-every", "4", "--noise", "5",
+                                "--cut-after", "300", "--silent-for", "700", "--delay", "40", "--drop-ack-every", "3", "--corrupt-every", "4", "--noise", "5",
                                 "--help"},
                                options));
   EXPECT_EQ(options.statePath, "s.txt");
@@ -26,6 +28,8 @@ TEST(SimOptions, TakesEveryOption) {
   EXPECT_FALSE(options.pace);
   EXPECT_TRUE(options.help);
   EXPECT_EQ(options.faults.silentAfterMs, 1500);
+  EXPECT_EQ(options.faults.cutAfterBytes, 300);
+  EXPECT_EQ(options.faults.silentForMs, 700);
   EXPECT_EQ(options.faults.replyDelayMs, 40);
   EXPECT_EQ(options.faults.dropAckEvery, 3);
   EXPECT_EQ(options.faults.corruptEvery, 4);
@@ -54,7 +58,7 @@ TEST(SimOptions, RefusesMistakesWithAReason) {
 
 TEST(SimOptions, UsageNamesEveryOption) {
   const std::string usage = SimUsage();
-  for (const char* name : {"--link PATH", "--state FILE", "--pace", "--no-pace", "--silent-after MS", "--delay MS",
+  for (const char* name : {"--link PATH", "--state FILE", "--pace", "--no-pace", "--silent-after MS", "--cut-after N", "--silent-for MS", "--delay MS",
                            "--drop-ack-every N", "--corrupt-every N", "--noise N", "--help"})
     EXPECT_NE(usage.find(name), std::string::npos) << name;
 }

@@ -43,6 +43,16 @@ TEST_F(VirtualDevicePortTest, OpensOnlyTheDeviceAndSilentNames) {
   EXPECT_EQ(port.writes.size(), 2u);
 }
 
+TEST_F(VirtualDevicePortTest, RefusedWritesNeverReachTheDevice) {
+  port.Open("ttyB");
+  port.refuseWrites = 1;
+  EXPECT_FALSE(port.Write(Hello.data(), Hello.size()));
+  Write(Hello);
+  port.Advance();
+  EXPECT_EQ(received, Ack);
+  EXPECT_EQ(port.writes.size(), 1u);
+}
+
 // A sender that clears its "acknowledged" flag after writing must not miss the acknowledgement.
 TEST_F(VirtualDevicePortTest, NeverRaisesTheCallbackFromInsideAWrite) {
   port.Open("ttyB");

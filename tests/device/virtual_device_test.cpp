@@ -22,6 +22,33 @@ TEST(VirtualDeviceFaults, SilenceFromAGivenTimeHearsAndSaysNothing) {
   EXPECT_NE(device.memory().rows[3][1], 7);
 }
 
+TEST(VirtualDeviceFaults, ASilenceThatEndsForgetsWhatWasHalfHeardAndUnsent) {
+  VirtualDevice device;
+  device.faults.silentAfterMs = 100;
+  device.faults.silentForMs = 50;
+  device.faults.replyDelayMs = 30;
+  EXPECT_TRUE(device.Feed(Hello, 80).empty());                       // due at 110, inside the silence
+  EXPECT_TRUE(device.Feed({Hello.begin(), Hello.begin() + 4}, 90).empty());  // half a request
+  EXPECT_TRUE(device.TakeDue(120).empty());
+  EXPECT_TRUE(device.Feed({Hello.begin() + 4, Hello.end()}, 160).empty());   // its rest, afterwards
+  EXPECT_EQ(device.NextDueMs(), std::nullopt);
+  device.Feed(Hello, 170);
+  EXPECT_EQ(device.TakeDue(200), Ack);
+}
+
+// The panel sees a reply stop in the middle, as when the device is switched off while it answers.
+TEST(VirtualDeviceFaults, CutAfterSoManyReplyBytesStopsMidFrameUntilTheSilenceEnds) {
+  const Bytes identity = FrameBytes(CmdRead, 0x0940, {0x20, 0x24, 0x06, 0x01});
+  VirtualDevice device;
+  device.faults.cutAfterBytes = 2 + 5;
+  device.faults.silentForMs = 1000;
+  EXPECT_EQ(device.Feed(Hello, 0), Ack);
+  EXPECT_EQ(device.Feed(IdentityRead, 10), Bytes(identity.begin(), identity.begin() + 5));
+  EXPECT_TRUE(device.Feed(IdentityRead, 500).empty());
+  EXPECT_EQ(device.Feed(IdentityRead, 1010), identity);  // the cut happens once
+  EXPECT_EQ(device.Feed(IdentityRead, 1020), identity);
+}
+
 TEST(VirtualDeviceFaults, DropsEveryNthAcknowledgementButAppliesTheWrite) {
   VirtualDevice device;
   device.faults.dropAckEvery = 2;

@@ -2,6 +2,8 @@
 
 #include <gmock/gmock.h>
 
+#include <functional>
+
 #include "fake_link_host.h"
 #include "link_fixture.h"
 #include "scripted_dialogs.h"
@@ -26,8 +28,16 @@ class LinkSessionTest : public LinkTest {
     host.ports = {"COM1"};
   }
 
-  // Any data frame counts as the reply to a read request.
-  void ReplyWithData() { port.Feed(Request(CmdRead, 0x0903, {2, 0})); }
+  // The device's reply to the running step's read request: the block of the channel read, the
+  // preset name, or the system value asked for.
+  void ReplyWithData() { port.Feed(Request(CmdRead, StepReplyAddress(sessionState.TransferStep), {2, 0})); }
+  static ParamAddress StepReplyAddress(int step) {
+    if (step <= 8) return MakeAddress(step, 0);
+    if (step == 9) return PresetNameAddress;
+    if (step <= 23) return 0x0901 + (step - 10);
+    if (step <= 26) return 0x0920 + (step - 24);
+    return DeviceIdentityAddress;
+  }
   void Ticks(void (*tick)(), int n) {
     for (int i = 0; i < n; ++i) tick();
   }
@@ -318,6 +328,175 @@ TEST_F(LinkSessionTest, DisconnectSaysGoodbyeAndStopsTheTimers) {
   EXPECT_EQ(linkTexts.LinkLabel, "设备未连接");
   EXPECT_FALSE(sessionState.HoldTimerOn);
   EXPECT_EQ(sendState.LinkState, 0);
+}
+
+// A block cut off on the line (the device switched off mid-reply) leaves the receiver waiting for
+// its body; the next Connect must not find the hello's acknowledgement swallowed by it.
+TEST_F(LinkSessionTest, ConnectForgetsAUnitCutOffBefore) {
+  port.Feed({0xFC, 0xB1, 0xDA, 0xA0, 0x00, 0x00, 0x01});
+  ASSERT_EQ(receiveState.RxStage, RxBody);
+  LinkConnect();
+  Timer1Timer();
+  Acknowledge();
+  Timer1Timer();
+  EXPECT_EQ(linkTexts.LinkLabel, "Linking...");
+  EXPECT_TRUE(sessionState.Timer2On);
+}
+
+// Without acknowledgements the supervision sends again every third second the frame that waits for
+// one. Entry 0 of the plain queue is only the last plain write, maybe from long before (or, on a
+// fresh link, from an earlier session): sending it would put an old value back on the device.
+TEST_F(LinkSessionTest, SilentSecondsSendAgainTheFrameWaitingForItsAcknowledgement) {
+  const Bytes keepAlive = Request(CmdWrite, LinkControlAddress, {LinkKeepAlive, 0});
+  struct Case {
+    const char* what;
+    std::function<void()> inFlight;  // leaves one frame unacknowledged, and writes waiting
+    Bytes again;
+  };
+  const Case cases[] = {
+      {"a keep-alive",
+       [this] {
+         Ticks(HoldTimerTimer, 50);
+         WriteParam(0x0500, 5);
+       },
+       keepAlive},
+      {"a plain write",
+       [] {
+         WriteParam(0x0501, 6);
+         WriteParam(0x0500, 5);
+       },
+       Request(CmdWrite, 0x0501, {6, 0})},
+      {"a band write",
+       [] {
+         sendState.BandQueue.count = 1;
+         sendState.BandQueue.entries[1] = {0x0002, 1};
+         WriteEqField(0x0006, 130);  // Music band 0 gain leaves at once, ahead of band 1
+         WriteParam(0x0500, 5);
+       },
+       Request(CmdWrite, 0x0002, {0, 0, 0, 0, 0, 0, 130, 0, 0, 0, 0, 0})},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    paramImage = {};
+    sendState = {};
+    sendState.LinkState = LinkConnected;
+    sendState.ClearToSend = true;
+    sendState.PlainQueue.entries[0] = {0x0000, 0};  // the last plain write, long ago
+    c.inFlight();
+    ASSERT_FALSE(sendState.ClearToSend);
+    ASSERT_GE(sendState.PlainQueue.count, 1);
+    TakeWrites();
+    for (int second = 1; second <= 3; ++second) {
+      Ticks(HoldTimerTimer, 50);
+      EXPECT_EQ(TakeWrites(), second == 3 ? c.again : Bytes{}) << "second " << second;
+    }
+    Acknowledge();
+    HoldTimerTimer();
+    EXPECT_EQ(TakeWrites(), Request(CmdWrite, 0x0500, {5, 0})) << "the waiting write goes next";
+  }
+}
+
+// A recall that meets a frame in flight waits in the queue; when it leaves it must still make the
+// link read the preset's values, or the panel would never show them and its next band writes
+// would send its stale values back over the preset.
+TEST_F(LinkSessionTest, RecallThatHadToWaitStillReloads) {
+  ConnectAndDownload();
+  sendState.ClearToSend = true;
+  WriteParam(0x0500, 1);  // in flight
+  WriteParam(PresetRecallAddress, 3);
+  EXPECT_EQ(sendState.PlainQueue.count, 1);
+  EXPECT_EQ(linkTexts.LinkLabel, "Device is Connected");
+  TakeWrites();
+  Acknowledge();
+  HoldTimerTimer();
+  EXPECT_EQ(TakeWrites(), Request(CmdWrite, PresetRecallAddress, {3, 0}));
+  EXPECT_EQ(linkTexts.LinkLabel, "Loading...");
+  EXPECT_EQ(sendState.LinkState, 0);
+  Acknowledge();
+  HoldTimerTimer();
+  // The reload's first request, and not the recall once more as the last write that left.
+  EXPECT_EQ(TakeWrites(), Request(CmdRead, ChannelReadAddress, {0, 0}));
+  for (int channel = 0; channel <= 8; ++channel) {
+    ReplyWithData();
+    Timer2Timer();
+  }
+  EXPECT_EQ(sendState.LinkState, LinkConnected);
+  EXPECT_EQ(host.refreshes, 2);
+  TakeWrites();
+  HoldTimerTimer();
+  EXPECT_TRUE(port.writes.empty());
+}
+
+TEST_F(LinkSessionTest, UnansweredPresetActionIsReportedLostAfterFiftyOneSeconds) {
+  ConnectAndDownload();
+  sendState.ClearToSend = true;
+  WriteParam(PresetRecallAddress, 3);
+  Ticks(HoldTimerTimer, 51 * 50 - 1);
+  EXPECT_TRUE(shown.shown.empty());
+  EXPECT_EQ(linkTexts.LinkLabel, "Loading...");
+  HoldTimerTimer();
+  EXPECT_THAT(Messages(), ElementsAre("Device Disconnect!"));
+  EXPECT_EQ(linkTexts.LinkLabel, "Unlink");
+  EXPECT_EQ(linkTexts.LinkLabelColor, StatusRed);
+  EXPECT_FALSE(sessionState.HoldTimerOn);
+  EXPECT_EQ(sendState.LinkState, 0);
+}
+
+TEST_F(LinkSessionTest, ActionsShowTheirStatusInTheirColour) {
+  const struct {
+    int action;
+    const char* text;
+    std::uint32_t color;
+  } cases[] = {
+      {1, "Device is Connected", StatusBlue},
+      {3, "Device is Connected", StatusBlue},
+      {7, "Unlink", StatusRed},
+      {9, "Device Disconnect", StatusRed},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.action);
+    SetLinkLabel("Loading...", 0x123456);
+    RunLinkAction(c.action);
+    EXPECT_EQ(linkTexts.LinkLabel, c.text);
+    EXPECT_EQ(linkTexts.LinkLabelColor, c.color);
+  }
+}
+
+// The first upload step is sent again after about 1.1 s without an acknowledgement. When both
+// copies are acknowledged, the copy's acknowledgement must not pass for the next step's; when the
+// first copy was lost, the one acknowledgement is all that comes.
+TEST_F(LinkSessionTest, UploadStepSentTwiceTakesBothAcknowledgements) {
+  for (const bool bothAnswered : {true, false}) {
+    SCOPED_TRACE(bothAnswered ? "both copies answered" : "the first copy lost");
+    ConnectAndDownload();
+    RunLinkAction(6);
+    const Bytes channel0 = TakeWrites();
+    Ticks(Timer2Timer, 11);
+    EXPECT_EQ(TakeWrites(), channel0);
+    Acknowledge();
+    Timer2Timer();
+    if (bothAnswered) {
+      Ticks(Timer2Timer, 5);
+      EXPECT_TRUE(port.writes.empty()) << "the next step waits for the copy's acknowledgement";
+      Acknowledge();
+      Timer2Timer();
+    } else {
+      Ticks(Timer2Timer, CopyAckWaitTicks - 1);
+      EXPECT_TRUE(port.writes.empty());
+      Timer2Timer();
+    }
+    for (int channel = 1; channel <= 8; ++channel) {
+      const Bytes frame = TakeWrites();
+      ASSERT_EQ(frame.size(), 7u + 2 + 2 * ChannelParamCount[channel]);
+      EXPECT_EQ(frame[6], channel);
+      Timer2Timer();
+      EXPECT_TRUE(port.writes.empty()) << "each step waits for its own acknowledgement";
+      Acknowledge();
+      Timer2Timer();
+    }
+    EXPECT_EQ(sendState.LinkState, LinkConnected);
+    EXPECT_TRUE(shown.shown.empty());
+  }
 }
 
 TEST_F(LinkSessionTest, ProgressRoundsHalvesToEven) {

@@ -4,6 +4,8 @@
 
 #include "frame.h"
 #include "link_fixture.h"
+#include "link_session.h"
+#include "system_addresses.h"
 
 namespace {
 
@@ -261,6 +263,118 @@ TEST_F(ReceiverTest, NameWithoutAWaitingRequestIsIgnored) {
     for (const auto& name : paramImage.PresetNames) EXPECT_EQ(name, "");
     EXPECT_TRUE(Log().back().starts_with("preset name ignored")) << Log().back();
   }
+}
+
+// A unit cut off on the line would otherwise hold the receiver for good: a header waiting for a
+// body that never comes swallows every acknowledgement after it.
+TEST_F(ReceiverTest, UnfinishedUnitIsDroppedAfterHalfASecondWithoutBytes) {
+  const struct {
+    const char* what;
+    Bytes bytes;
+    std::uint16_t stage;
+    std::string logged;
+  } cases[] = {
+      {"a lone start byte", {0xFC}, RxUnit, "FC"},
+      {"a header", {0xFC, 0xB1}, RxUnit, "FC B1"},
+      {"an acknowledgement's first byte", {0xFE}, RxUnit, "FE"},
+      {"a block cut off, an acknowledgement after it", Concat(Data(BlockFrame, 0, 6), {0xFE, 0xBB}), RxBody,
+       "FC B1 06 A0 and 4 bytes of its body"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    receiveState = {};
+    sendState = {};
+    Feed(c.bytes);
+    ASSERT_EQ(receiveState.RxStage, c.stage);
+    ReceiverTimePassed(RxSilenceLimitMs - HoldIntervalMs);
+    EXPECT_EQ(receiveState.RxStage, c.stage) << "a unit in progress is not dropped early";
+    ReceiverTimePassed(HoldIntervalMs);
+    EXPECT_EQ(receiveState.RxStage, RxHunting);
+    EXPECT_EQ(port.BytesAvailable(), 0u);
+    EXPECT_EQ(Log().back(), "unfinished unit dropped after 500 ms without bytes: " + c.logged);
+    EXPECT_FALSE(sendState.ClearToSend);
+    Feed({0xFE, 0xBB});  // hunting resumes with the next byte
+    EXPECT_TRUE(sendState.ClearToSend);
+  }
+}
+
+TEST_F(ReceiverTest, BytesArrivingKeepASlowUnitAlive) {
+  for (std::size_t at : {2, 4, 6, 8}) {
+    Feed(Data(BlockFrame, at - 2, at));
+    ReceiverTimePassed(RxSilenceLimitMs - 1);
+  }
+  Feed(Data(BlockFrame, 8, 9));
+  EXPECT_EQ(paramImage.DeviceTable[1][5], 0x1234);
+  const std::size_t lines = Log().size();
+  ReceiverTimePassed(10 * RxSilenceLimitMs);  // while hunting there is nothing to drop
+  EXPECT_EQ(Log().size(), lines);
+}
+
+TEST_F(ReceiverTest, ResetForgetsAnUnfinishedUnit) {
+  Feed(Data(BlockFrame, 0, 5));
+  ResetReceiver();
+  EXPECT_EQ(receiveState.RxStage, RxHunting);
+  Feed({0xFE, 0xBB});
+  EXPECT_TRUE(sendState.ClearToSend);
+}
+
+// While a read step waits, a late duplicate of an earlier reply or a frame nobody asked for is
+// logged and dropped: it would pass for the step's reply, and a name would land under a wrong slot.
+TEST_F(ReceiverTest, WhileAReadStepWaitsOnlyTheReplyItAskedForIsTaken) {
+  const struct {
+    const char* what;
+    ParamAddress awaited;
+    ParamAddress frame;
+    bool taken;
+  } cases[] = {
+      {"the channel block asked for", 0x0100, 0x0105, true},
+      {"another channel's block", 0x0100, 0x0005, false},
+      {"the system value asked for", 0x0903, 0x0903, true},
+      {"another system value", 0x0903, 0x0906, false},
+      {"a block while a name is awaited", PresetNameAddress, 0x0000, false},
+      {"the name asked for", PresetNameAddress, PresetNameAddress, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    paramImage = {};
+    sendState = {};
+    sendState.NameSlot = 1;
+    sendState.AwaitedReply = {true, c.awaited, false};
+    sendState.TransferEvent = TransferWaiting;
+    const Frame frame = BuildFrame(CmdRead, c.frame, Bytes{0x21, 0});
+    Feed(Wire(frame));
+    EXPECT_EQ(sendState.TransferEvent, c.taken ? TransferDataFrame : TransferWaiting);
+    EXPECT_EQ(sendState.AwaitedReply.answered, c.taken);
+    const bool stored = c.frame == PresetNameAddress ? !paramImage.PresetNames[0].empty()
+                                                     : paramImage.DeviceTable[ChannelOf(c.frame)][SlotOf(c.frame)] != 0;
+    EXPECT_EQ(stored, c.taken);
+    if (!c.taken) {
+      EXPECT_EQ(Log().back(), "stray reply dropped: " + AddressText(c.frame) + " while waiting for " +
+                                  AddressText(c.awaited));
+      continue;
+    }
+    // The same reply again, as from a request that went out twice.
+    sendState.TransferEvent = TransferWaiting;
+    paramImage = {};
+    Feed(Wire(frame));
+    EXPECT_EQ(sendState.TransferEvent, TransferWaiting);
+    EXPECT_EQ(paramImage.DeviceTable[ChannelOf(c.frame)][SlotOf(c.frame)], 0);
+    EXPECT_EQ(paramImage.PresetNames[0], "");
+    EXPECT_EQ(Log().back(), "duplicate reply dropped: " + AddressText(c.frame) + " while waiting for " +
+                                AddressText(c.awaited));
+  }
+}
+
+// A read step waits for a data frame; a stray acknowledgement must not hide the reply that came
+// before it, nor stop the step's time-out.
+TEST_F(ReceiverTest, AcknowledgementLeavesAReadStepsReplyAlone) {
+  sendState.AwaitedReply = {true, 0x0100, false};
+  sendState.TransferEvent = TransferWaiting;
+  Feed({0xFE, 0xBB});
+  EXPECT_EQ(sendState.TransferEvent, TransferWaiting);
+  EXPECT_TRUE(sendState.ClearToSend);
+  Feed(Concat(BlockFrame, {0xFE, 0xBB}));
+  EXPECT_EQ(sendState.TransferEvent, TransferDataFrame);
 }
 
 TEST_F(ReceiverTest, DecodeFrameRefusesFragments) {

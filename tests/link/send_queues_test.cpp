@@ -2,6 +2,7 @@
 
 #include "frame.h"
 #include "link_fixture.h"
+#include "system_addresses.h"
 
 namespace {
 
@@ -86,6 +87,34 @@ TEST_F(SendQueuesTest, WaitingWritesLeaveInOrder) {
     expected.insert(expected.end(), frame.begin(), frame.end());
   }
   EXPECT_EQ(TakeWrites(), expected);
+}
+
+// A preset recall or save that had to wait starts its preset action when it leaves, as it would
+// have had it left at once.
+TEST_F(SendQueuesTest, QueuedPresetWritesStartTheirActionAsTheyLeave) {
+  const struct {
+    ParamAddress address;
+    int pending;
+    int linkState;
+    const char* label;
+  } cases[] = {
+      {PresetRecallAddress, PendingReload, 0, "Loading..."},
+      {PresetSaveAddress, PendingSave, LinkConnected, "设备未连接"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.address);
+    sendState = {};
+    linkTexts = {};
+    sendState.LinkState = LinkConnected;
+    WriteParam(c.address, 4);
+    EXPECT_EQ(sendState.PendingAction, 0);
+    Acknowledge();
+    Tick();
+    EXPECT_EQ(TakeWrites(), ParamFrame(c.address, 4));
+    EXPECT_EQ(sendState.PendingAction, c.pending);
+    EXPECT_EQ(sendState.LinkState, c.linkState);
+    EXPECT_EQ(linkTexts.LinkLabel, c.label);
+  }
 }
 
 TEST_F(SendQueuesTest, DrainResetsTheSupervisionCounters) {

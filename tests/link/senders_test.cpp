@@ -122,6 +122,75 @@ TEST_F(SendersTest, RequestStepAsksForThePreparedPresetName) {
   EXPECT_EQ(TakeWrites(), Wire(BuildFrame(CmdRead, PresetNameAddress, Bytes{14, 0})));
 }
 
+// The receiver takes only the reply that the running read step asked for.
+TEST_F(SendersTest, RequestStepRemembersTheReplyItAsksFor) {
+  const struct {
+    int step, direction;
+    AwaitedRead awaited;
+  } cases[] = {
+      {0, 0, {true, 0x0000, false}},     {8, 0, {true, 0x0800, false}},  {9, 0, {true, PresetNameAddress, false}},
+      {12, 0, {true, 0x0903, false}},    {26, 0, {true, 0x0922, false}}, {27, 0, {true, DeviceIdentityAddress, false}},
+      {3, 1, {false, 0, false}},  // an upload waits for an acknowledgement
+      {28, 0, {false, 0, false}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "step " << c.step << " direction " << c.direction);
+    sendState.AwaitedReply = {true, 0x0777, true};
+    RequestStep(c.step, c.direction, 2);
+    const AwaitedRead& got = sendState.AwaitedReply;
+    EXPECT_EQ(got.waiting, c.awaited.waiting);
+    EXPECT_EQ(got.address, c.awaited.address);
+    EXPECT_EQ(got.answered, c.awaited.answered);
+  }
+}
+
+// The supervision sends again the frame whose acknowledgement is missing; reads are not
+// acknowledged and do not count.
+TEST_F(SendersTest, ResendUnacknowledgedRepeatsTheLastFrameTheDeviceAcknowledges) {
+  const Bytes keepAlive = Wire(BuildFrame(CmdWrite, LinkControlAddress, Bytes{LinkKeepAlive, 0}));
+  const Bytes write = Wire(BuildFrame(CmdWrite, 0x0500, Bytes{0x2C, 0x01}));
+  struct Case {
+    const char* what;
+    std::function<void()> send;
+    Bytes again;
+  };
+  const Case cases[] = {
+      {"nothing sent yet", [] {}, keepAlive},
+      {"a write, then a read", [] { WriteParam(0x0500, 300); RequestStep(3, 0); }, write},
+      {"a write, then a keep-alive", [] { WriteParam(0x0500, 300); SendLinkControl(LinkKeepAlive); }, keepAlive},
+      {"a band write", [] { sendState.BandQueue.count = 1; WriteEqField(0x0005, 7); },
+       Wire(BuildFrame(CmdWrite, 0x0002, Bytes{0, 0, 0, 0, 7, 0, 0, 0, 0, 0, 0, 0}))},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    sendState = {};
+    Connect();
+    c.send();
+    TakeWrites();
+    EXPECT_EQ(ResendUnacknowledged(), SendResult::Sent);
+    EXPECT_EQ(TakeWrites(), c.again);
+  }
+}
+
+// A write the port refused is a frame lost on the line: it is the one sent again.
+TEST_F(SendersTest, RefusedWriteIsTheFrameSentAgain) {
+  class RefuseOnce : public MemoryPort {
+   public:
+    bool Write(const std::uint8_t* data, std::size_t size) override {
+      return refused++ > 0 && MemoryPort::Write(data, size);
+    }
+    int refused = 0;
+  } refusing;
+  refusing.Open("COM2");
+  comPort = &refusing;
+  Connect();
+  WriteParam(0x0500, 300);
+  EXPECT_TRUE(refusing.writes.empty());
+  EXPECT_EQ(ResendUnacknowledged(), SendResult::Sent);
+  ASSERT_EQ(refusing.writes.size(), 1u);
+  EXPECT_EQ(refusing.writes[0], Wire(BuildFrame(CmdWrite, 0x0500, Bytes{0x2C, 0x01})));
+}
+
 TEST_F(SendersTest, UploadCarriesTheChannelBlockWithBothBanks) {
   for (int channel = 0; channel < EqChannelCount; ++channel) {
     for (int column = 0; column < DeviceColumns; ++column)

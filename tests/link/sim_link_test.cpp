@@ -1,5 +1,6 @@
 // The whole link over a real pseudo-terminal: the link form and its serial port against the
-// simulator, connect, download, a write, goodbye; and a simulator that vanishes while connected.
+// simulator, connect, download, a write, goodbye; a simulator that vanishes while connected; a
+// reply cut off by a device switched off for a moment; and a passing write error.
 
 #include <sys/resource.h>
 
@@ -7,7 +8,10 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QTimer>
+#include <algorithm>
 
+#include "diagnostic_log.h"
 #include "dialogs.h"
 #include "link_session.h"
 #include "link_texts.h"
@@ -37,16 +41,24 @@ class SimLinkTest : public ::testing::Test {
     sessionState.host = &form;  // the fresh state forgot the form and its port
     comPort = &form.Port();
     dialogs = &shown;
-    ASSERT_FALSE(sim.Path().empty());
     form.SetStatusDialog(&status);
-    form.SetFixedPorts({"/dev/null-port-that-is-not-there", sim.Path()});
+  }
+  // Starts the simulator with its fault options; the scan tries a missing port before it.
+  void StartSim(std::vector<std::string> faults = {}) {
+    faults.insert(faults.begin(), "--no-pace");
+    sim = std::make_unique<SimProcess>(faults);
+    ASSERT_FALSE(sim->Path().empty());
+    form.SetFixedPorts({"/dev/null-port-that-is-not-there", sim->Path()});
   }
   void TearDown() override { ResetProcessState(); }
 
-  // Runs the event loop until the condition holds or the time is up. It sleeps between events; the
-  // link timers wake it at least every 20 ms once the scan has started.
+  // Runs the event loop until the condition holds or the time is up. It sleeps between events; a
+  // timer of its own wakes it when no link timer runs any more (after a failure, say), so that it
+  // ends at its time instead of waiting for good.
   template <typename Condition>
   bool RunUntil(Condition condition, int timeoutMs) {
+    QTimer wake;
+    wake.start(50);
     QElapsedTimer clock;
     clock.start();
     while (!condition() && clock.elapsed() < timeoutMs)
@@ -54,14 +66,19 @@ class SimLinkTest : public ::testing::Test {
     return condition();
   }
   bool Connected() const { return sendState.LinkState == LinkConnected; }
+  static bool Logged(const std::string& start) {
+    return std::any_of(Memo2.lines.begin(), Memo2.lines.end(),
+                       [&](const std::string& line) { return line.starts_with(start); });
+  }
 
-  SimProcess sim{{"--no-pace"}};
+  std::unique_ptr<SimProcess> sim;
   ScriptedDialogs shown;
   TForm2 status;
   TForm3 form;
 };
 
 TEST_F(SimLinkTest, ConnectsDownloadsWritesAndSaysGoodbye) {
+  StartSim();
   LinkConnect();
   ASSERT_TRUE(RunUntil([&] { return Connected(); }, 12000)) << linkTexts.LinkLabel;
   EXPECT_EQ(linkTexts.LinkLabel, "Device is Connected");
@@ -77,9 +94,10 @@ TEST_F(SimLinkTest, ConnectsDownloadsWritesAndSaysGoodbye) {
 }
 
 TEST_F(SimLinkTest, VanishedDeviceIsReportedLostWithoutSpinning) {
+  StartSim();
   LinkConnect();
   ASSERT_TRUE(RunUntil([&] { return Connected(); }, 12000)) << linkTexts.LinkLabel;
-  sim.Stop(SIGTERM);
+  sim->Stop(SIGTERM);
   const double cpuBefore = CpuSeconds();
   QElapsedTimer clock;
   clock.start();
@@ -89,6 +107,48 @@ TEST_F(SimLinkTest, VanishedDeviceIsReportedLostWithoutSpinning) {
   // The wait is spent in the event loop at 20 ms ticks; a port raising errors in a loop would keep
   // a core busy the whole time.
   EXPECT_LT(CpuSeconds() - cpuBefore, 0.5 * clock.elapsed() / 1000.0);
+}
+
+// The device falls silent in the middle of the Music block of the download (the hello's two-byte
+// acknowledgement, then half the block) and is back 300 ms later. The half block is dropped after
+// half a second without bytes, and the repeated first request brings the download through.
+TEST_F(SimLinkTest, BlockCutOffAtTheFirstStepComesThroughOnTheRepeat) {
+  StartSim({"--cut-after", "102", "--silent-for", "300"});
+  LinkConnect();
+  ASSERT_TRUE(RunUntil([&] { return Connected(); }, 15000)) << linkTexts.LinkLabel;
+  EXPECT_TRUE(Logged("unfinished unit dropped"));
+  EXPECT_EQ(paramImage.PresetNames[14].substr(0, 4), "User");
+  EXPECT_TRUE(shown.shown.empty());
+}
+
+// The device falls silent in the middle of a later block, which no request repeats, and is back a
+// second later. Connect, pressed while the receiver still waits for the rest of the block, must
+// find the hello's acknowledgement on the reopened port.
+TEST_F(SimLinkTest, CutBlockFollowedByConnectConnects) {
+  StartSim({"--cut-after", "500", "--silent-for", "1000"});  // inside the MIC B block
+  LinkConnect();
+  ASSERT_TRUE(RunUntil([] { return receiveState.RxStage == RxBody && sessionState.TransferStep == 2; }, 12000));
+  LinkConnect();
+  ASSERT_TRUE(RunUntil([&] { return Connected(); }, 15000)) << linkTexts.LinkLabel;
+  EXPECT_EQ(linkTexts.DeviceIDLabel, "20240601");
+  EXPECT_FALSE(Logged("unfinished unit dropped")) << "the reopened port started afresh by itself";
+  EXPECT_TRUE(shown.shown.empty());
+}
+
+// A write error that passes is a frame lost on the line: the port stays open and the link goes on.
+TEST_F(SimLinkTest, PassingWriteErrorLeavesTheLinkUp) {
+  StartSim();
+  LinkConnect();
+  ASSERT_TRUE(RunUntil([&] { return Connected() && sendState.ClearToSend; }, 12000)) << linkTexts.LinkLabel;
+  const std::size_t lines = Memo2.lines.size();
+  emit form.Port().Port().errorOccurred(QSerialPort::WriteError);
+  EXPECT_TRUE(form.Port().IsOpen());
+  EXPECT_EQ(Memo2.lines.size(), lines + 1);
+  WriteParam(0x0500, 123);
+  ASSERT_TRUE(RunUntil([] { return sendState.ClearToSend; }, 3000)) << "the write was acknowledged";
+  RunUntil([] { return false; }, 1500);  // a keep-alive and its acknowledgement
+  EXPECT_TRUE(Connected());
+  EXPECT_TRUE(shown.shown.empty());
 }
 
 }  // namespace

@@ -47,6 +47,22 @@ TEST(TForm2, ShowsTheStatusTextAndProgressAndHidesOnRequest) {
   EXPECT_EQ(progress->value(), 100);
 }
 
+// The main window's status text turns red after a failure; the dialog keeps its own text colour.
+TEST(TForm2, KeepsItsOwnTextColour) {
+  ResetProcessState();
+  TForm2 form;
+  auto* label = form.findChild<QLabel*>("LinkLabel");
+  ASSERT_NE(label, nullptr);
+  label->ensurePolished();
+  const QColor own = label->palette().color(label->foregroundRole());
+  for (const std::uint32_t colour : {0xFF0000u, 0x003399u}) {
+    SetLinkLabel("Unlink", colour);
+    form.UpdateStatus(0, true);
+    label->ensurePolished();
+    EXPECT_EQ(label->palette().color(label->foregroundRole()), own) << std::hex << colour;
+  }
+}
+
 // A Connect in progress keeps the dialog up; closing the main window must still end the program.
 TEST(TForm2, DoesNotKeepTheProgramAliveAfterTheMainWindowCloses) {
   QWidget mainWindow;

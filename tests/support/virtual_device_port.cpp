@@ -19,6 +19,10 @@ void VirtualDevicePort::Close() {
 
 bool VirtualDevicePort::Write(const std::uint8_t* data, std::size_t size) {
   if (!open_) return false;
+  if (refuseWrites > 0) {
+    --refuseWrites;
+    return false;
+  }
   writes.emplace_back(data, data + size);
   if (connected_) Hold(device_.Feed({data, size}, nowMs));
   return true;

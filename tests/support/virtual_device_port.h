@@ -39,6 +39,7 @@ class VirtualDevicePort : public ComPort {
   std::size_t Held() const { return held_.size(); }
 
   bool holdReplies = false;               // Advance keeps replies until Deliver / DeliverSome
+  int refuseWrites = 0;                   // the next n writes fail, as in a passing port error
   std::vector<std::string> silentNames;   // ports that open but have no device behind them
   std::string name;                       // the name given to the last Open
   std::vector<std::vector<std::uint8_t>> writes;  // every successful Write, in order

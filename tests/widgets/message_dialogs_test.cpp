@@ -10,12 +10,14 @@
 namespace {
 
 // Answers the message box that is about to open by pressing one of its buttons (or none: Escape).
-void AnswerNextBox(QMessageBox::StandardButton press, QString* caption = nullptr, QString* text = nullptr) {
+void AnswerNextBox(QMessageBox::StandardButton press, QString* caption = nullptr, QString* text = nullptr,
+                   QMessageBox::Icon* icon = nullptr) {
   QTimer::singleShot(0, [=] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     ASSERT_NE(box, nullptr);
     if (caption) *caption = box->windowTitle();
     if (text) *text = box->text();
+    if (icon) *icon = box->icon();
     if (press == QMessageBox::NoButton)
       box->reject();
     else
@@ -29,6 +31,7 @@ TEST(MessageDialogsTest, ShowsTheMessageAndReturnsTheButtonPressed) {
     QMessageBox::StandardButton press;
     DialogAnswer answer;
   };
+  // A message is a plain box; only a question carries an icon.
   const Case cases[] = {
       {DialogButtons::Ok, QMessageBox::Ok, DialogAnswer::Ok},
       {DialogButtons::OkCancel, QMessageBox::Ok, DialogAnswer::Ok},
@@ -42,10 +45,12 @@ TEST(MessageDialogsTest, ShowsTheMessageAndReturnsTheButtonPressed) {
   MessageDialogs dialogs;
   for (const Case& c : cases) {
     QString caption, text;
-    AnswerNextBox(c.press, &caption, &text);
+    QMessageBox::Icon icon = QMessageBox::Warning;
+    AnswerNextBox(c.press, &caption, &text, &icon);
     EXPECT_EQ(dialogs.Show("prompt", "文件不存在", c.buttons), c.answer);
     EXPECT_EQ(caption, QStringLiteral("prompt"));
     EXPECT_EQ(text, QString::fromUtf8("文件不存在"));
+    EXPECT_EQ(icon, c.buttons == DialogButtons::Ok ? QMessageBox::NoIcon : QMessageBox::Question);
   }
 }
 
