@@ -128,7 +128,8 @@ TEST_F(EditHistoryTest, TheSyncIndicatorFollowsTheQueuesAndTheLink) {
   sessionState.HoldTimerOn = true;
   Sends();
   EXPECT_EQ(SyncShown(), QStringLiteral("All changes on the device"));
-  sendState.ClearToSend = false;  // a frame in flight: the next writes wait
+  sendState.ClearToSend = false;  // a write in flight: the next writes wait
+  sendState.Unacknowledged = BuildFrame(CmdWrite, 0x0502, std::vector<std::uint8_t>{1, 0});
   WriteParam(0x0500, 3);
   WriteParam(0x0501, 4);
   EXPECT_EQ(SyncShown(), QStringLiteral("Sending 3 changes\u2026"));
