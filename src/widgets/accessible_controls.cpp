@@ -152,12 +152,10 @@ QAccessibleInterface* ControlInterface(const QString& className, QObject* object
   return nullptr;
 }
 
+// Installed as the program loads, before any control exists: Qt keeps the first interface it makes
+// for an object, and a control may be asked for one while its base class is still being built.
+const bool installed = (QAccessible::installFactory(&ControlInterface), true);
+
 }  // namespace
 
-void InstallControlAccessibility() {
-  static const bool installed = [] {
-    QAccessible::installFactory(&ControlInterface);
-    return true;
-  }();
-  (void)installed;
-}
+bool InstallControlAccessibility() { return installed; }

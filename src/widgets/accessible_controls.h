@@ -16,6 +16,7 @@
 // Every change goes through the control as the user's own would, so it runs the same handlers and a
 // disabled control takes none.
 
-// Makes Qt ask us for the interfaces of our controls; every control does this when it is created, so
-// nothing else has to remember it. Safe to call any number of times.
-void InstallControlAccessibility();
+// Qt asks us for the interfaces of our controls from the moment the program loads. Every control
+// calls this when it is created, which also keeps the installation in every program that has
+// controls; true once installed.
+bool InstallControlAccessibility();

@@ -107,7 +107,10 @@ BmpButton* BmpButton::RadioNeighbour(bool forward) const {
 
 void BmpButton::keyPressEvent(QKeyEvent* event) {
   const int key = event->key();
-  if (key == Qt::Key_Return || key == Qt::Key_Enter) return click();
+  if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+    click();
+    return;
+  }
   const bool forward = key == Qt::Key_Right || key == Qt::Key_Down;
   if (kind_ != ButtonKind::Radio || !(forward || key == Qt::Key_Left || key == Qt::Key_Up))
     return QAbstractButton::keyPressEvent(event);

@@ -197,7 +197,7 @@ TEST_F(WindowAccessibilityTest, ThePageButtonsAreReachedAndPressedFromTheKeyboar
   QTest::keyClick(form->focusWidget(), Qt::Key_Tab);
   ASSERT_EQ(form->focusWidget(), C<BmpButton>(Pages[MicPage].button));
   QTest::keyClick(form->focusWidget(), Qt::Key_Space);
-  EXPECT_EQ(bindingState.CurrentPageAddress, MakeAddress(Pages[MicPage].channel, 0) | (bindingState.CurrentPageAddress & 0xFF));
+  EXPECT_EQ(ChannelOf(bindingState.CurrentPageAddress), Pages[MicPage].channel);
   EXPECT_TRUE(C<BmpButton>(Pages[MicPage].button)->isChecked());
   EXPECT_TRUE(C<QWidget>(Pages[MicPage].sheet)->isVisible());
 }
