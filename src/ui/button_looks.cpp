@@ -50,6 +50,7 @@ void LookSingDisco(BmpButton& button, int width) {
 void LookPage(BmpButton& button) {
   Dress(button, PageButtonSize, {.up = Look::Off, .down = Look::Selected, .hot = Look::Hover}, Qt::black);
   button.setCheckable(true);
+  button.SetKind(ButtonKind::PageTab);
 }
 
 void LookRadio(BmpButton& button, bool pressed) {
@@ -58,6 +59,7 @@ void LookRadio(BmpButton& button, bool pressed) {
   button.SetDown(RadioPicture(true, true));
   button.SetDisabled(RadioPicture(pressed, false));
   button.setCheckable(true);
+  button.SetKind(ButtonKind::Radio);
   button.setChecked(pressed);
 }
 

@@ -27,6 +27,7 @@
 #include "label.h"
 #include "binding_state.h"
 #include "build_control_table.h"
+#include "control_accessible_names.h"
 #include "control_names.h"
 #include "control_state_op.h"
 #include "control_table.h"
@@ -80,6 +81,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWind
   setFont(theme::UiFont(12));
   resize(ClientWidth + 2 * WindowBorder, ClientHeight + 2 * WindowBorder);
   BuildControls();
+  NameControls(*this);
   WireShellHandlers();
   WireHandlers();
   WireEditHistory();

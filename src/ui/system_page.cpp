@@ -7,6 +7,7 @@
 #include "bmp_button.h"
 #include "button_looks.h"
 #include "combo_box.h"
+#include "control_accessible_names.h"
 #include "control_factory.h"
 #include "control_names.h"
 #include "edit.h"
@@ -48,6 +49,7 @@ struct FieldGrid {
   void Span(QWidget* widget) { grid->addWidget(widget, row++, 0, 1, 3); }
   void Field(const char* caption, QWidget* field, QWidget* extra = nullptr) {
     Caption(caption);
+    field->setAccessibleName(AccessibleCaption(caption));
     grid->addWidget(field, row, 1);
     if (extra) grid->addWidget(extra, row, 2, Qt::AlignLeft);
     ++row;
@@ -169,6 +171,7 @@ Panel* ModeFilePanel(QWidget* parent) {
   FieldGrid form(NewControl<Panel>(parent, "CurvyPanel23", QStringLiteral("Computer Data Backup Mnagement")));
   auto* name = NewControl<Edit>(form.panel, ControlName::FileEdit);
   name->setFixedHeight(FieldHeight);
+  name->setAccessibleName(form.panel->Caption());  // the field has no caption of its own
   form.Span(name);
   form.Span(CommandStrip(form.panel, {{ControlName::RzBmpButton120, "Save date in PC", 150},
                                       {ControlName::RzBmpButton119, "Upload date to Equipment", 170}}));
@@ -223,10 +226,13 @@ Panel* BuildLockPanel(QWidget* form) {
   auto* layout = new QHBoxLayout(panel);
   layout->setContentsMargins(16, 10, 16, 10);
   layout->setSpacing(10);
-  auto* caption = new Label(QString::fromUtf8("Input UnLock Password："), panel);
-  caption->setFont(theme::UiFont(13, true));
-  layout->addWidget(caption);
-  layout->addWidget(PasswordField(panel, ControlName::PanelPassWordEdit, UnlockFieldLength, true));
+  const char* caption = "Input UnLock Password：";
+  auto* label = new Label(QString::fromUtf8(caption), panel);
+  label->setFont(theme::UiFont(13, true));
+  layout->addWidget(label);
+  Edit* password = PasswordField(panel, ControlName::PanelPassWordEdit, UnlockFieldLength, true);
+  password->setAccessibleName(AccessibleCaption(caption));
+  layout->addWidget(password);
   layout->addWidget(Command(panel, ControlName::RzBmpButton4, "OK", 60));
   panel->adjustSize();
   panel->hide();

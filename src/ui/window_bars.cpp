@@ -20,7 +20,9 @@
 
 namespace {
 
-const char* const WindowButtons[3] = {"RzBmpButton2", "RzBmpButton1", "RzBmpButton3"};  // minimise, maximise, close
+const char* const WindowButtons[3] = {"RzBmpButton2", "RzBmpButton1", "RzBmpButton3"};
+// They show glyphs only; screen readers read these.
+const char* const WindowButtonNames[3] = {"Minimise", "Maximise", "Close"};
 
 // One master volume: caption, slider and read-out. The captions share one width so that the three
 // sliders are equally long.
@@ -59,7 +61,11 @@ void BuildTitleBar(QWidget* form) {
   title->adjustSize();
 
   const WindowGlyph glyphs[3] = {WindowGlyph::Minimise, WindowGlyph::Maximise, WindowGlyph::Close};
-  for (int i = 0; i < 3; ++i) LookWindow(*NewControl<BmpButton>(form, WindowButtons[i]), glyphs[i]);
+  for (int i = 0; i < 3; ++i) {
+    auto* button = NewControl<BmpButton>(form, WindowButtons[i]);
+    LookWindow(*button, glyphs[i]);
+    button->setAccessibleName(QString::fromLatin1(WindowButtonNames[i]));
+  }
 }
 
 void PlaceTitleBar(QWidget* form, int left, int top, int width) {

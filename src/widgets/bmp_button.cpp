@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "accessible_controls.h"
 #include "theme.h"
 
 BmpButton::BmpButton(const QString& caption, QWidget* parent) : QAbstractButton(parent), captionColor_(Qt::black) {
@@ -14,6 +15,7 @@ BmpButton::BmpButton(const QString& caption, QWidget* parent) : QAbstractButton(
   connect(this, &QAbstractButton::clicked, this, [this] {
     if (OnClick) OnClick(*this);
   });
+  InstallControlAccessibility();
 }
 
 void BmpButton::SetUp(const QPixmap& picture) {
@@ -94,11 +96,28 @@ void BmpButton::mouseMoveEvent(QMouseEvent* event) {
   QAbstractButton::mouseMoveEvent(event);
 }
 
+BmpButton* BmpButton::RadioNeighbour(bool forward) const {
+  if (!parentWidget()) return nullptr;
+  QList<BmpButton*> group;
+  for (BmpButton* b : parentWidget()->findChildren<BmpButton*>(Qt::FindDirectChildrenOnly))
+    if (b == this || (b->kind_ == ButtonKind::Radio && b->isEnabled() && !b->isHidden())) group << b;
+  const qsizetype at = group.indexOf(const_cast<BmpButton*>(this)) + (forward ? 1 : -1);
+  return at >= 0 && at < group.size() ? group[at] : nullptr;
+}
+
 void BmpButton::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+  const int key = event->key();
+  if (key == Qt::Key_Return || key == Qt::Key_Enter) {
     click();
-  else
-    QAbstractButton::keyPressEvent(event);
+    return;
+  }
+  const bool forward = key == Qt::Key_Right || key == Qt::Key_Down;
+  if (kind_ != ButtonKind::Radio || !(forward || key == Qt::Key_Left || key == Qt::Key_Up))
+    return QAbstractButton::keyPressEvent(event);
+  if (BmpButton* next = RadioNeighbour(forward)) {
+    next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    next->click();
+  }
 }
 
 void BmpButton::enterEvent(QEnterEvent* event) {

@@ -11,11 +11,18 @@
 // the panel's state handlers set their state. Space, Return and Enter click the button. A press of
 // the mouse takes the keyboard focus before the click runs, so an edit's exit handler runs first.
 // Like Qt's own buttons, it draws its focus ring once the keyboard has moved the focus in its window.
+//
+// Its kind tells screen readers what it is: a command (an on/off button when it is checkable), a radio
+// button or a page tab. The arrows move a radio button's focus to the next or previous radio button
+// of its group (the radio buttons beside it under the same parent, in their order, not wrapping
+// round) and click that one, as the mouse would; on other buttons they move the focus as Qt's do.
 
 #include <QAbstractButton>
 #include <QPixmap>
 
 #include "control_data.h"
+
+enum class ButtonKind { Command, Radio, PageTab };
 
 class BmpButton : public QAbstractButton, public ControlData {
   Q_OBJECT
@@ -38,6 +45,8 @@ class BmpButton : public QAbstractButton, public ControlData {
   void SetCaption(const QString& caption) { setText(caption); }
   const QColor& CaptionColor() const { return captionColor_; }
   void SetCaptionColor(const QColor& color);
+  ButtonKind Kind() const { return kind_; }
+  void SetKind(ButtonKind kind) { kind_ = kind; }
   int Width() const { return width(); }
   void SetWidth(int width);
 
@@ -58,8 +67,11 @@ class BmpButton : public QAbstractButton, public ControlData {
 
  private:
   const QPixmap& Shown() const;
+  // The enabled radio button on show next to this one in its group, or null at the group's end.
+  BmpButton* RadioNeighbour(bool forward) const;
 
   QPixmap up_, down_, disabled_, stayDown_, hot_;
   QColor captionColor_;
   bool hovered_ = false;
+  ButtonKind kind_ = ButtonKind::Command;
 };

@@ -3,7 +3,12 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-Image::Image(QWidget* parent) : QWidget(parent) { setMouseTracking(true); }
+#include "accessible_controls.h"
+
+Image::Image(QWidget* parent) : QWidget(parent) {
+  setMouseTracking(true);
+  InstallControlAccessibility();
+}
 
 void Image::SetPicture(const QPixmap& picture) {
   picture_ = picture;

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "accessible_controls.h"
 #include "theme.h"
 
 namespace {
@@ -15,11 +16,16 @@ constexpr int RepeatMs = 80;
 SpinButtons::SpinButtons(QWidget* parent) : QWidget(parent) {
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   connect(&repeat_, &QTimer::timeout, this, &SpinButtons::Repeat);
+  InstallControlAccessibility();
+}
+
+void SpinButtons::Step(bool up) {
+  if (up && OnUpRightClick) OnUpRightClick(*this);
+  if (!up && OnDownLeftClick) OnDownLeftClick(*this);
 }
 
 void SpinButtons::Fire() {
-  if (held_ == Half::UpRight && OnUpRightClick) OnUpRightClick(*this);
-  if (held_ == Half::DownLeft && OnDownLeftClick) OnDownLeftClick(*this);
+  if (held_ != Half::None) Step(held_ == Half::UpRight);
 }
 
 // A dialog or a menu of another window has taken the mouse.

@@ -18,6 +18,9 @@ class SpinButtons : public QWidget, public ControlData {
 
   QSize sizeHint() const override { return {13, 20}; }
 
+  // One click of the upper (up) or the lower half, as a press and release there would run it.
+  void Step(bool up);
+
   Event<SpinButtons&> OnUpRightClick;
   Event<SpinButtons&> OnDownLeftClick;
 

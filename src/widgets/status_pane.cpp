@@ -1,13 +1,24 @@
 #include "status_pane.h"
 
+#include <QAccessible>
 #include <QPainter>
 
+#include "accessible_controls.h"
 #include "theme.h"
 
 StatusPane::StatusPane(QWidget* parent) : QLabel(parent) {
   setTextFormat(Qt::PlainText);
   setFont(theme::UiFont(12));
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  InstallControlAccessibility();
+}
+
+void StatusPane::SetCaption(const QString& caption) {
+  if (caption == text()) return;
+  setText(caption);  // QLabel itself reports the change of an unnamed label's name
+  if (accessibleName().isEmpty()) return;
+  QAccessibleValueChangeEvent event(this, caption);
+  QAccessible::updateAccessibility(&event);
 }
 
 QSize StatusPane::sizeHint() const { return {fontMetrics().horizontalAdvance(text()) + 10, 20}; }

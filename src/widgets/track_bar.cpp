@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "accessible_controls.h"
 #include "pictures.h"
 #include "theme.h"
 
@@ -23,6 +24,12 @@ TrackBar::TrackBar(Qt::Orientation orientation, QWidget* parent)
   connect(this, &QAbstractSlider::valueChanged, this, [this] {
     if (OnChange) OnChange(*this);
   });
+  InstallControlAccessibility();
+}
+
+void TrackBar::SetValueReadout(QWidget* readout, const QString& unit) {
+  readout_ = readout;
+  unit_ = unit;
 }
 
 void TrackBar::sliderChange(SliderChange change) {

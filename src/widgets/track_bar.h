@@ -11,9 +11,13 @@
 // reports each new position. A vertical slider has Max at the top, like a fader.
 // Keys: the arrows step by 1, Page Up and Page Down by a page of Max/10 (at least 1), Home goes to 0
 // and End to Max. The wheel is left to the main window.
+//
+// For screen readers its value reads as its read-out shows it: the text of the control named by
+// SetValueReadout (a pane or an edit) with the unit after it; without one, the position.
 
 #include <QAbstractSlider>
 #include <QPixmap>
+#include <QPointer>
 
 #include "control_data.h"
 
@@ -41,6 +45,10 @@ class TrackBar : public QAbstractSlider, public ControlData {
   // horizontal slider, y for a vertical one); a scale beside the slider is placed by it.
   int CentreAt(int position) const;
 
+  void SetValueReadout(QWidget* readout, const QString& unit = {});
+  QWidget* ValueReadout() const { return readout_; }
+  const QString& ValueUnit() const { return unit_; }
+
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
 
@@ -66,4 +74,6 @@ class TrackBar : public QAbstractSlider, public ControlData {
   QPixmap thumb_;
   QPixmap thumbDisabled_;
   QColor accent_;
+  QPointer<QWidget> readout_;
+  QString unit_;
 };
