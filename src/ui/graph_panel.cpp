@@ -93,12 +93,13 @@ Panel* BuildBottomBar(QWidget* parent) {
   layout->setSpacing(6);
   AddRowButtons(layout, bar, LinkPairRow);
   layout->addSpacing(6);
-  for (const auto& [name, glyph, tip] : {std::tuple{ControlName::UndoBtn, u"\u21B6", "Undo (Ctrl+Z)"},
-                                         std::tuple{ControlName::RedoBtn, u"\u21B7", "Redo (Ctrl+Shift+Z)"}}) {
+  for (const auto& [name, glyph, action, keys] : {std::tuple{ControlName::UndoBtn, u"\u21B6", "Undo", "Ctrl+Z"},
+                                                  std::tuple{ControlName::RedoBtn, u"\u21B7", "Redo", "Ctrl+Shift+Z"}}) {
     auto* button = NewControl<BmpButton>(bar, name, QString::fromUtf16(glyph));
     LookCommand(*button, HistoryButtonWidth);
+    button->setAccessibleName(QString::fromUtf8(action));  // the glyph says nothing to a screen reader
     button->setFont(theme::UiFont(17, true));
-    button->setToolTip(QString::fromUtf8(tip));
+    button->setToolTip(QStringLiteral("%1 (%2)").arg(QString::fromUtf8(action), QString::fromUtf8(keys)));
     button->setEnabled(false);
     layout->addWidget(button);
   }

@@ -2,6 +2,7 @@
 // through the senders and shows it, the keys win over a line edit's own undo, and changes from
 // elsewhere end the history. The sync indicator reads the queues and the handshake.
 
+#include <QAccessible>
 #include <QUndoStack>
 
 #include "bmp_button.h"
@@ -58,6 +59,7 @@ TEST_F(EditHistoryTest, OneDragOfAHandleIsUndoneWithOneWriteAndRedoneWithAnother
   ASSERT_GT(to, from + 2);
   EXPECT_EQ(form->UndoStack().count(), 1);
   EXPECT_TRUE(C<BmpButton>(ControlName::UndoBtn)->isEnabled());
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(C<BmpButton>(ControlName::UndoBtn))->text(QAccessible::Name), QStringLiteral("Undo"));
   Sends();
 
   Undo(form.get());
