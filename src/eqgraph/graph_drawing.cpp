@@ -136,6 +136,7 @@ void ShowReadout(int slot) {
   }
   if (readout->pos() != QPoint(left, top)) readout->move(left, top);
   readout->show();
+  graphView.readoutSlot = slot;
 }
 
 void SumSlots(int last) {
@@ -228,7 +229,9 @@ void DrawGraph(int band, int channel) {
     BandResponse(slot.row, slot.code, static_cast<int>(RoundHalfEven(slot.frequency)), slot.gain, slot.q);
     if (Image* handle = HandleOfSlot(i); handle && !graphState.HandleDragging) PlaceHandle(*handle, slot, w, h);
   }
-  if (band != AllGraphBands && band <= graphState.LastGraphSlot) ShowReadout(band);
+  // A full draw (after a download, say) also brings the read-out's values up to date.
+  const int readout = band == AllGraphBands ? graphView.readoutSlot : band;
+  if (readout >= 0 && readout <= graphState.LastGraphSlot) ShowReadout(readout);
   SumSlots(graphState.LastGraphSlot);
   DrawCurve();
   graphView.Image1->update();

@@ -34,6 +34,7 @@ struct GraphView {
   std::array<Label*, GainLabelCount> GainLabels{};
   std::array<Label*, FrequencyLabelCount> FrequencyLabels{};
   QImage GridBackground;  // the plot with its grid and no curve
+  int readoutSlot = -1;   // the slot the read-out shows; a full draw brings it up to date too
   // Working storage of the curve, kept so a draw allocates nothing.
   ResponseRow sum{};
   std::vector<SplinePoint> points;

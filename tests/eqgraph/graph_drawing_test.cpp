@@ -83,6 +83,11 @@ TEST_F(GraphDrawingTest, TheReadoutSitsUnderARaisedBandAndOverALoweredOne) {
   form->DrawGraph(0, 0);
   EXPECT_TRUE(readout->Caption().startsWith(QStringLiteral("-3.4dB")));
   EXPECT_EQ(readout->y(), Handle(0)->y() - readout->height() - 1);
+  // A full draw, as after a download, shows the selected band's new values.
+  paramImage.ViewTable[0][6] = 125;
+  form->DrawGraph(AllGraphBands, 0);
+  EXPECT_TRUE(readout->Caption().startsWith(QStringLiteral("1.0dB")));
+  EXPECT_EQ(readout->y(), Handle(0)->y() + Handle(0)->height());
   // At the plot's right edge the read-out stays whole.
   paramImage.ViewTable[0][5] = 361;
   form->DrawGraph(0, 0);
