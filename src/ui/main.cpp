@@ -1,9 +1,12 @@
 // dsp-panel: the control panel of the audio effect processor.
 
 #include <QApplication>
+#include <QCoreApplication>
+#include <QStringList>
 
 #include "command_line.h"
 #include "demo_device.h"
+#include "headless_run.h"
 #include "link_session.h"
 #include "main_form.h"
 #include "message_dialogs.h"
@@ -11,12 +14,28 @@
 #include "tform2.h"
 #include "tform3.h"
 
+namespace {
+
+QStringList Arguments(int argc, char* argv[]) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  return arguments;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+  QCoreApplication::setApplicationName(QString::fromUtf8(ApplicationTitle));
+  QCoreApplication::setApplicationVersion(QStringLiteral(DSP_PANEL_VERSION));
+  // The options decide the application object: a backup or restore runs without any display.
+  const CommandLine options = ParseCommandLine(Arguments(argc, argv));
+  if (options.Headless()) {
+    QCoreApplication application(argc, argv);
+    return static_cast<int>(RunHeadless(options));
+  }
+
   QApplication application(argc, argv);
-  QApplication::setApplicationName(QString::fromUtf8(ApplicationTitle));
-  QApplication::setApplicationVersion(QStringLiteral("1.1.6"));
   QApplication::setStyle(QStringLiteral("Fusion"));
-  const CommandLine options = ParseCommandLine(QApplication::arguments());
 
   DemoDevice demo;
   std::vector<std::string> ports;

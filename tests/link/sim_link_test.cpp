@@ -1,5 +1,6 @@
-// The whole link over a real pseudo-terminal: the link form and its serial port against the
-// simulator, connect, download, a write, goodbye; and a simulator that vanishes while connected.
+// The whole link over a real line, a pseudo-terminal and a loopback TCP connection: the link form and
+// its port against the simulator, connect, download, a write, goodbye; and a simulator that vanishes
+// while connected (the terminal's device gone, the network connection dropped).
 
 #include <sys/resource.h>
 
@@ -30,7 +31,13 @@ double CpuSeconds() {
          (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
-class SimLinkTest : public ::testing::Test {
+struct LineCase {
+  const char* name;
+  std::vector<std::string> simOptions;
+};
+void PrintTo(const LineCase& line, std::ostream* out) { *out << line.name; }
+
+class SimLinkTest : public ::testing::TestWithParam<LineCase> {
  protected:
   void SetUp() override {
     ResetProcessState();
@@ -55,13 +62,13 @@ class SimLinkTest : public ::testing::Test {
   }
   bool Connected() const { return sendState.LinkState == LinkConnected; }
 
-  SimProcess sim{{"--no-pace"}};
+  SimProcess sim{GetParam().simOptions};
   ScriptedDialogs shown;
   TForm2 status;
   TForm3 form;
 };
 
-TEST_F(SimLinkTest, ConnectsDownloadsWritesAndSaysGoodbye) {
+TEST_P(SimLinkTest, ConnectsDownloadsWritesAndSaysGoodbye) {
   LinkConnect();
   ASSERT_TRUE(RunUntil([&] { return Connected(); }, 12000)) << linkTexts.LinkLabel;
   EXPECT_EQ(linkTexts.LinkLabel, "Device is Connected");
@@ -76,7 +83,7 @@ TEST_F(SimLinkTest, ConnectsDownloadsWritesAndSaysGoodbye) {
   EXPECT_TRUE(shown.shown.empty());
 }
 
-TEST_F(SimLinkTest, VanishedDeviceIsReportedLostWithoutSpinning) {
+TEST_P(SimLinkTest, VanishedDeviceIsReportedLostWithoutSpinning) {
   LinkConnect();
   ASSERT_TRUE(RunUntil([&] { return Connected(); }, 12000)) << linkTexts.LinkLabel;
   sim.Stop(SIGTERM);
@@ -90,5 +97,10 @@ TEST_F(SimLinkTest, VanishedDeviceIsReportedLostWithoutSpinning) {
   // a core busy the whole time.
   EXPECT_LT(CpuSeconds() - cpuBefore, 0.5 * clock.elapsed() / 1000.0);
 }
+
+INSTANTIATE_TEST_SUITE_P(Lines, SimLinkTest,
+                         ::testing::Values(LineCase{"PseudoTerminal", {"--no-pace"}},
+                                           LineCase{"LoopbackTcp", {"--no-pace", "--tcp", "0"}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
