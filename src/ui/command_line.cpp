@@ -13,7 +13,37 @@ namespace {
   std::exit(static_cast<int>(HeadlessExit::Usage));
 }
 
+// The program's options, set up on a parser.
+struct Options {
+  QCommandLineOption port{QStringLiteral("port"),
+                          QStringLiteral("Try only this port (repeatable, tried in order): a serial device such as "
+                                         "/dev/ttyUSB0, or tcp://HOST:PORT for a serial line passed through a network "
+                                         "socket."),
+                          QStringLiteral("path")};
+  QCommandLineOption demo{QStringLiteral("demo"), QStringLiteral("Run on the built-in virtual device instead of hardware.")};
+  QCommandLineOption backup{QStringLiteral("backup"),
+                            QStringLiteral("Without a window: connect, save the device's whole set as the mode file "
+                                           "<file>, and end."),
+                            QStringLiteral("file")};
+  QCommandLineOption restore{QStringLiteral("restore"),
+                             QStringLiteral("Without a window: check the mode file <file>, connect, upload it, read the "
+                                            "device again and compare every value, and end."),
+                             QStringLiteral("file")};
+
+  explicit Options(QCommandLineParser& parser) { parser.addOptions({port, demo, backup, restore}); }
+};
+
 }  // namespace
+
+bool NeedsNoWindow(const QStringList& arguments) {
+  QCommandLineParser parser;
+  const QCommandLineOption help = parser.addHelpOption();
+  const QCommandLineOption version = parser.addVersionOption();
+  const Options options(parser);
+  parser.parse(arguments);  // mistakes are reported by ParseCommandLine
+  return parser.isSet(help) || parser.isSet(QStringLiteral("help-all")) || parser.isSet(version) ||
+         parser.isSet(options.backup) || parser.isSet(options.restore);
+}
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
   QCommandLineParser parser;
@@ -25,27 +55,12 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
           .arg(QString::fromUtf8(HeadlessExitHelp)));
   parser.addHelpOption();
   parser.addVersionOption();
-  const QCommandLineOption port(
-      QStringLiteral("port"),
-      QStringLiteral("Try only this port (repeatable, tried in order): a serial device such as /dev/ttyUSB0, or "
-                     "tcp://HOST:PORT for a serial line passed through a network socket."),
-      QStringLiteral("path"));
-  const QCommandLineOption demo(QStringLiteral("demo"),
-                                QStringLiteral("Run on the built-in virtual device instead of hardware."));
-  const QCommandLineOption backup(QStringLiteral("backup"),
-                                  QStringLiteral("Without a window: connect, save the device's whole set as the "
-                                                 "mode file <file>, and end."),
-                                  QStringLiteral("file"));
-  const QCommandLineOption restore(QStringLiteral("restore"),
-                                   QStringLiteral("Without a window: check the mode file <file>, connect, upload "
-                                                  "it, read the device again and compare every value, and end."),
-                                   QStringLiteral("file"));
-  parser.addOptions({port, demo, backup, restore});
+  const Options o(parser);
   parser.process(arguments);
-  CommandLine options{parser.values(port), parser.isSet(demo), parser.value(backup), parser.value(restore)};
-  if (parser.isSet(backup) && parser.isSet(restore)) Refuse(QStringLiteral("--backup and --restore exclude each other."));
+  CommandLine options{parser.values(o.port), parser.isSet(o.demo), parser.value(o.backup), parser.value(o.restore)};
+  if (parser.isSet(o.backup) && parser.isSet(o.restore)) Refuse(QStringLiteral("--backup and --restore exclude each other."));
   if (options.Headless() && options.demo) Refuse(QStringLiteral("--demo opens a window; give --port instead."));
-  if ((parser.isSet(backup) || parser.isSet(restore)) && !options.Headless())
+  if ((parser.isSet(o.backup) || parser.isSet(o.restore)) && !options.Headless())
     Refuse(QStringLiteral("--backup and --restore need a file name."));
   return options;
 }

@@ -16,6 +16,11 @@ struct CommandLine {
   bool Headless() const { return !backup.isEmpty() || !restore.isEmpty(); }
 };
 
-// Parses the program's arguments; --help, --version, unknown options and contradictory ones exit
-// the program. Needs no application object, so it can decide which kind to create.
+// Whether the arguments ask for nothing that needs a window (--help, --version, --backup,
+// --restore): read before any application object exists, to choose which kind to create, so these
+// work without a display. Mistakes are left to ParseCommandLine.
+bool NeedsNoWindow(const QStringList& arguments);
+
+// Parses the application's arguments (the Qt options taken out); --help, --version, unknown options
+// and contradictory ones exit the program.
 CommandLine ParseCommandLine(const QStringList& arguments);

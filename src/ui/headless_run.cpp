@@ -25,10 +25,10 @@ namespace {
 // Disagreeing cells are listed one a line up to this many; the rest are counted.
 constexpr std::size_t DisagreementLines = 20;
 
+// One line on stderr; a text of several lines (a failure with its reasons) is joined with "; ".
 void Say(const std::string& text) {
-  std::string line = text;
-  for (char& c : line)
-    if (c == '\n') c = ';';
+  std::string line;
+  for (const char c : text) line += c == '\n' ? std::string("; ") : std::string(1, c);
   std::fprintf(stderr, "dsp-panel: %s\n", line.c_str());
 }
 

@@ -14,28 +14,20 @@
 #include "tform2.h"
 #include "tform3.h"
 
-namespace {
-
-QStringList Arguments(int argc, char* argv[]) {
-  QStringList arguments;
-  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-  return arguments;
-}
-
-}  // namespace
-
 int main(int argc, char* argv[]) {
   QCoreApplication::setApplicationName(QString::fromUtf8(ApplicationTitle));
   QCoreApplication::setApplicationVersion(QStringLiteral(DSP_PANEL_VERSION));
-  // The options decide the application object: a backup or restore runs without any display.
-  const CommandLine options = ParseCommandLine(Arguments(argc, argv));
-  if (options.Headless()) {
+  // Help, version, backup and restore run on a plain application object, without any display.
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  if (NeedsNoWindow(arguments)) {
     QCoreApplication application(argc, argv);
-    return static_cast<int>(RunHeadless(options));
+    return static_cast<int>(RunHeadless(ParseCommandLine(QCoreApplication::arguments())));
   }
 
   QApplication application(argc, argv);
   QApplication::setStyle(QStringLiteral("Fusion"));
+  const CommandLine options = ParseCommandLine(QApplication::arguments());
 
   DemoDevice demo;
   std::vector<std::string> ports;
