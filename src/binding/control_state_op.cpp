@@ -71,7 +71,7 @@ int ToggleButton(BmpButton& button) {
 int TogglePhase(BmpButton& button) {
   const int state = HintValue(button) == 1 ? 0 : 1;
   button.Hint = QString::number(state);
-  button.SetCaption(state == 1 ? QStringLiteral("+") : QStringLiteral("-"));
+  button.SetCaption(QString::fromUtf8(PhaseCaptions[state]));
   button.setChecked(state == 1);
   return state;
 }

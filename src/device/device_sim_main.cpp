@@ -1,5 +1,7 @@
 // dsp-device-sim: the virtual device on a pseudo-terminal, for running the panel without hardware.
 // The slave side is held open here too, so the terminal survives a client closing and reopening.
+// With --tcp it serves a loopback TCP port instead, one client at a time: a new connection takes
+// the line over, as a serial-to-network converter does, and the device's memory carries on.
 
 #include <fcntl.h>
 #include <poll.h>
@@ -19,6 +21,7 @@
 
 #include "device_state_file.h"
 #include "sim_options.h"
+#include "tcp_listener.h"
 #include "virtual_device.h"
 
 namespace {
@@ -67,10 +70,17 @@ bool MakeLink(const std::string& link, const std::string& target) {
   return symlink(target.c_str(), link.c_str()) == 0;
 }
 
+// Where the device's bytes go: the terminal's master side, or the TCP client of the moment (none
+// while nobody is connected) with the socket that takes new clients.
+struct Line {
+  int fd = -1;
+  int listener = -1;
+};
+
 class Simulator {
  public:
-  Simulator(const SimOptions& options, Terminal terminal, DeviceMemory memory)
-      : options_(options), terminal_(std::move(terminal)), device_(std::move(memory)) {
+  Simulator(const SimOptions& options, Line line, DeviceMemory memory)
+      : options_(options), line_(line), device_(std::move(memory)) {
     device_.faults = options.faults;
     startUs_ = NowUs();
     lastSaveUs_ = startUs_;
@@ -78,16 +88,18 @@ class Simulator {
 
   void Run() {
     while (!stopRequested) {
-      pollfd fd{terminal_.master, POLLIN, 0};
-      if (!outgoing_.empty() && WireFree()) fd.events |= POLLOUT;
-      const int ready = poll(&fd, 1, TimeoutMs());
+      pollfd fds[2] = {{line_.fd, POLLIN, 0}, {line_.listener, POLLIN, 0}};
+      if (!outgoing_.empty() && WireFree()) fds[0].events |= POLLOUT;
+      const int ready = poll(fds, 2, TimeoutMs());
       if (ready < 0 && errno != EINTR) break;
-      if (ready > 0 && (fd.revents & POLLIN)) ReadInput();
+      if (ready > 0 && (fds[1].revents & POLLIN)) TakeNewClient();
+      else if (ready > 0 && (fds[0].revents & (POLLIN | POLLHUP | POLLERR))) ReadInput();
       Queue(device_.TakeDue(NowMs()));
       WriteOutput();
       SaveStateIfDue(false);
     }
     SaveStateIfDue(true);
+    if (line_.listener >= 0) DropClient();
   }
 
  private:
@@ -101,9 +113,25 @@ class Simulator {
     return static_cast<int>(timeout);
   }
 
+  // Bytes meant for the client before keep no meaning for the next one.
+  void DropClient() {
+    if (line_.fd >= 0) close(line_.fd);
+    line_.fd = -1;
+    outgoing_.clear();
+  }
+
+  void TakeNewClient() {
+    const int client = AcceptClient(line_.listener);
+    if (client < 0) return;
+    DropClient();
+    line_.fd = client;
+  }
+
   void ReadInput() {
     std::uint8_t buffer[4096];
-    const ssize_t n = read(terminal_.master, buffer, sizeof buffer);
+    const ssize_t n = read(line_.fd, buffer, sizeof buffer);
+    // A TCP client that has gone reads as the end of its stream or an error; the terminal never ends.
+    if (line_.listener >= 0 && (n == 0 || (n < 0 && errno != EAGAIN && errno != EINTR))) DropClient();
     if (n <= 0) return;
     dirty_ = true;
     Queue(device_.Feed({buffer, static_cast<std::size_t>(n)}, NowMs()));
@@ -113,7 +141,7 @@ class Simulator {
 
   // Paced output leaves one byte per byte time; a line idle for a while does not bank credit.
   void WriteOutput() {
-    if (outgoing_.empty()) return;
+    if (outgoing_.empty() || line_.fd < 0) return;
     std::size_t count = outgoing_.size();
     const std::int64_t now = NowUs();
     if (options_.pace) {
@@ -125,7 +153,7 @@ class Simulator {
       }
     }
     const std::vector<std::uint8_t> chunk(outgoing_.begin(), outgoing_.begin() + static_cast<std::ptrdiff_t>(count));
-    const ssize_t written = write(terminal_.master, chunk.data(), chunk.size());
+    const ssize_t written = write(line_.fd, chunk.data(), chunk.size());
     if (written > 0) outgoing_.erase(outgoing_.begin(), outgoing_.begin() + written);
   }
 
@@ -139,7 +167,7 @@ class Simulator {
   }
 
   const SimOptions& options_;
-  Terminal terminal_;
+  Line line_;
   VirtualDevice device_;
   std::deque<std::uint8_t> outgoing_;
   std::int64_t startUs_ = 0;
@@ -173,6 +201,19 @@ int main(int argc, char** argv) {
   sigaction(SIGTERM, &action, nullptr);
   signal(SIGPIPE, SIG_IGN);
 
+  if (options.tcpPort >= 0) {
+    const TcpListener listener = ListenOnLoopback(options.tcpPort);
+    if (listener.fd < 0) {
+      std::fprintf(stderr, "dsp-device-sim: cannot listen on TCP port %d: %s\n", options.tcpPort, listener.error.c_str());
+      return 1;
+    }
+    std::printf("%s\n", LoopbackAddress(listener.port).c_str());
+    std::fflush(stdout);
+    Simulator(options, {-1, listener.fd}, InitialMemory(options.statePath)).Run();
+    close(listener.fd);
+    return 0;
+  }
+
   Terminal terminal;
   if (!OpenTerminal(terminal)) {
     std::fprintf(stderr, "dsp-device-sim: cannot open a pseudo-terminal: %s\n", std::strerror(errno));
@@ -185,7 +226,7 @@ int main(int argc, char** argv) {
   std::printf("%s\n", terminal.path.c_str());
   std::fflush(stdout);
 
-  Simulator(options, terminal, InitialMemory(options.statePath)).Run();
+  Simulator(options, {terminal.master, -1}, InitialMemory(options.statePath)).Run();
   if (!options.linkPath.empty()) unlink(options.linkPath.c_str());
   close(terminal.slave);
   close(terminal.master);

@@ -26,6 +26,7 @@ constexpr NumberOption NumberOptions[] = {
 };
 
 constexpr std::int64_t LargestNumber = 1'000'000'000;
+constexpr std::int64_t LargestTcpPort = 65535;
 
 bool ParseNumber(const std::string& text, std::int64_t& value) {
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -59,13 +60,17 @@ std::optional<std::string> ParseSimOptions(const std::vector<std::string>& args,
       continue;
     }
     const NumberOption* number = FindNumberOption(arg);
-    if (!number && arg != "--state" && arg != "--link") return arg + ": unknown option";
+    if (!number && arg != "--state" && arg != "--link" && arg != "--tcp") return arg + ": unknown option";
     if (i + 1 >= args.size()) return arg + ": missing value";
     const std::string& value = args[++i];
     if (arg == "--state") {
       options.statePath = value;
     } else if (arg == "--link") {
       options.linkPath = value;
+    } else if (arg == "--tcp") {
+      std::int64_t port = 0;
+      if (!ParseNumber(value, port) || port > LargestTcpPort) return arg + ": not a port number from 0 to 65535: " + value;
+      options.tcpPort = static_cast<int>(port);
     } else {
       std::int64_t n = 0;
       if (!ParseNumber(value, n)) return arg + ": not a whole number from 0 to 1000000000: " + value;
@@ -73,6 +78,7 @@ std::optional<std::string> ParseSimOptions(const std::vector<std::string>& args,
       if (number->count) options.faults.*number->count = static_cast<int>(n);
     }
   }
+  if (options.tcpPort >= 0 && !options.linkPath.empty()) return std::string("--link: names a terminal, not a TCP port");
   return std::nullopt;
 }
 
@@ -80,9 +86,11 @@ std::string SimUsage() {
   std::string text =
       "usage: dsp-device-sim [options]\n"
       "Serves a virtual effect processor on a pseudo-terminal and prints the terminal's path as\n"
-      "its first line. Stops on SIGINT or SIGTERM. A silent device hears nothing and sends\n"
-      "nothing more, as if switched off, until --silent-for ends the silence.\n";
+      "its first line (with --tcp, the address tcp://127.0.0.1:PORT). Stops on SIGINT or SIGTERM.\n"
+      "A silent device hears nothing and sends nothing more, as if switched off, until --silent-for\n"
+      "ends the silence.\n";
   text += UsageLine("--link PATH", "also make PATH a symbolic link to the terminal");
+  text += UsageLine("--tcp PORT", "serve on TCP port PORT of the loopback address instead (0: any free port)");
   text += UsageLine("--state FILE", "keep the device memory in FILE between runs");
   text += UsageLine("--pace", "send replies at the line rate of 57600 baud, 10 bits a byte (the default)");
   text += UsageLine("--no-pace", "send replies at once, not at the line rate of 57600 baud");

@@ -10,6 +10,7 @@
 struct SimOptions {
   std::string statePath;  // --state FILE: memory kept between runs
   std::string linkPath;   // --link PATH: a symlink to the pseudo-terminal
+  int tcpPort = -1;       // --tcp PORT: serve on this loopback port instead (0: any free one)
   bool pace = true;       // replies leave at the real line rate; --no-pace sends at once
   bool help = false;
   FaultOptions faults;

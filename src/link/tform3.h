@@ -1,5 +1,5 @@
 #pragma once
-// The hidden link form: it owns the serial port and the three link timers, and carries out what the
+// The hidden link form: it owns the port (serial or network) and the three link timers, and carries out what the
 // link session asks of the windows. It is never shown.
 
 #include <QWidget>
@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "link_session.h"
-#include "serial_port.h"
+#include "line_port.h"
+#include "link_timers.h"
 
-class QTimer;
 class TForm2;
 
 class TForm3 : public QWidget, public LinkHost {
@@ -28,7 +28,7 @@ class TForm3 : public QWidget, public LinkHost {
   // Ports given on the command line (or the simulator's); empty means the system's serial ports.
   void SetFixedPorts(std::vector<std::string> ports) { fixedPorts_ = std::move(ports); }
 
-  SerialPort& Port() { return port_; }
+  LinePort& Port() { return port_; }
 
   void SetTimer(LinkTimer timer, bool on) override;
   std::vector<std::string> ListPorts() override;
@@ -39,8 +39,8 @@ class TForm3 : public QWidget, public LinkHost {
   void setVisible(bool visible) override;
 
  private:
-  SerialPort port_;
-  QTimer* timers_[3] = {};  // indexed by LinkTimer
+  LinePort port_;
+  LinkTimers timers_;
   TForm2* statusDialog_ = nullptr;
   LinkWindow* window_ = nullptr;
   QMetaObject::Connection windowGone_;

@@ -1,8 +1,10 @@
 // dsp-modefile: look inside mode files, check them and pack edited dumps back into files.
+//   dsp-modefile show FILE              every setting named and worded as the window shows it
+//   dsp-modefile diff A B               the settings in which two files differ
 //   dsp-modefile dump FILE              header codes, one line per value, count and checksum
 //   dsp-modefile check FILE             the verdict only
 //   dsp-modefile pack DUMPFILE OUTFILE  writes a mode file from the dump text
-// Exit status: 0 good, 1 a damaged or unreadable file, 2 a usage error.
+// Exit status: 0 good, 1 a damaged or unreadable file, 2 a usage error; diff as diff(1) does.
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -13,24 +15,31 @@
 
 #include "mode_dump.h"
 #include "mode_library.h"
+#include "settings_sheet.h"
 
 namespace {
 
 constexpr int Good = 0;
 constexpr int Bad = 1;
 constexpr int Usage = 2;
+// diff, as diff(1): the same, different, or a file that cannot be compared.
+constexpr int Same = 0;
+constexpr int Different = 1;
+constexpr int Trouble = 2;
 
 constexpr std::string_view Overview =
     "usage: dsp-modefile COMMAND [ARGS]\n"
     "Look inside the panel's mode files (*.Nddt), check them and pack edited dumps into files.\n"
     "\n"
     "commands:\n"
+    "  show FILE              print every setting as the window shows it: page, row, value and unit\n"
+    "  diff A B               print the settings in which two mode files differ\n"
     "  dump FILE              print the header codes, one line per value, the count and the checksum\n"
     "  check FILE             print only the verdict\n"
     "  pack DUMPFILE OUTFILE  write a mode file from the text that dump prints\n"
     "\n"
     "'dsp-modefile COMMAND --help' describes a command. Exit status: 0 good, 1 a damaged or\n"
-    "unreadable file, 2 a usage error.\n";
+    "unreadable file, 2 a usage error; diff: 0 the same, 1 different, 2 trouble.\n";
 
 struct Command {
   std::string_view name;
@@ -44,6 +53,31 @@ void Complain(const std::string& file, const ModeFileResult& result) {
   if (result.detail != result.message && result.message.find(result.detail) == std::string::npos)
     std::cerr << " (" << result.detail << ")";
   std::cerr << "\n";
+}
+
+void PrintLines(const std::vector<std::string>& lines) {
+  for (const std::string& line : lines) std::cout << line << "\n";
+}
+
+int Show(const std::vector<std::string>& args) {
+  const ModeFileReport report = CheckModeFile(args[0]);
+  if (!report.result.ok()) {
+    Complain(args[0], report.result);
+    return Bad;
+  }
+  PrintLines(SettingsSheet(report.content));
+  return Good;
+}
+
+int Diff(const std::vector<std::string>& args) {
+  const ModeFileReport before = CheckModeFile(args[0]);
+  const ModeFileReport after = CheckModeFile(args[1]);
+  for (const auto& [file, report] : {std::pair{args[0], &before}, std::pair{args[1], &after}})
+    if (!report->result.ok()) Complain(file, report->result);
+  if (!before.result.ok() || !after.result.ok()) return Trouble;
+  const std::vector<std::string> differences = SettingsDifferences(before.content, after.content);
+  PrintLines(differences);
+  return differences.empty() ? Same : Different;
 }
 
 int Dump(const std::vector<std::string>& args) {
@@ -89,6 +123,22 @@ int Pack(const std::vector<std::string>& args) {
 }
 
 constexpr Command Commands[] = {
+    {"show", 1,
+     "usage: dsp-modefile show FILE\n"
+     "Prints every setting of the mode file as the main window shows it, one a line: the page (with\n"
+     "the MIC group or the Effect column, and \"Disco\" for the Disco copy of a setting), the row\n"
+     "caption or the band and field, and the value with its unit, for example\n"
+     "  SUB output, Limit Level, -14 dBu\n"
+     "  Music, band 3, frequency, 250.0 Hz\n"
+     "Exit status 0 for a good file; 1 for a damaged one, with the reason on stderr.\n",
+     Show},
+    {"diff", 2,
+     "usage: dsp-modefile diff A B\n"
+     "Prints the settings in which the mode files A and B differ, named as 'show' names them, one\n"
+     "a line: the name, the value in A, \" -> \", the value in B.\n"
+     "Exit status 0 when they hold the same settings, 1 when they differ, 2 when a file is damaged\n"
+     "or unreadable (the reason on stderr).\n",
+     Diff},
     {"dump", 1,
      "usage: dsp-modefile dump FILE\n"
      "Prints what the mode file holds, one item a line:\n"

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "bmp_button.h"
+#include "panel_tables.h"
 #include "theme.h"
 
 namespace {
@@ -65,7 +66,7 @@ void LookRadio(BmpButton& button, bool pressed) {
 
 void LookPhase(BmpButton& button) {
   Dress(button, {PhaseButtonWidth, PhaseButtonWidth}, {.up = Look::Off, .down = Look::Pressed, .disabled = Look::Greyed});
-  button.SetCaption(QStringLiteral("+"));
+  button.SetCaption(QString::fromUtf8(PhaseCaptions[1]));
   button.setFont(theme::UiFont(12, true));
   button.Hint = QStringLiteral("1");
   button.setCheckable(true);

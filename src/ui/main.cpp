@@ -1,9 +1,12 @@
 // dsp-panel: the control panel of the audio effect processor.
 
 #include <QApplication>
+#include <QCoreApplication>
+#include <QStringList>
 
 #include "command_line.h"
 #include "demo_device.h"
+#include "headless_run.h"
 #include "link_session.h"
 #include "main_form.h"
 #include "message_dialogs.h"
@@ -12,9 +15,17 @@
 #include "tform3.h"
 
 int main(int argc, char* argv[]) {
+  QCoreApplication::setApplicationName(QString::fromUtf8(ApplicationTitle));
+  QCoreApplication::setApplicationVersion(QStringLiteral(DSP_PANEL_VERSION));
+  // Help, version, backup and restore run on a plain application object, without any display.
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  if (NeedsNoWindow(arguments)) {
+    QCoreApplication application(argc, argv);
+    return static_cast<int>(RunHeadless(ParseCommandLine(QCoreApplication::arguments())));
+  }
+
   QApplication application(argc, argv);
-  QApplication::setApplicationName(QString::fromUtf8(ApplicationTitle));
-  QApplication::setApplicationVersion(QStringLiteral("1.1.6"));
   QApplication::setStyle(QStringLiteral("Fusion"));
   const CommandLine options = ParseCommandLine(QApplication::arguments());
 

@@ -101,7 +101,8 @@ RowColumn EffectColumn(int channel, const std::string& p, const std::string& wor
 std::vector<RowColumn> EffectRows() {
   const auto echo = [](int slot) { return MakeAddress(3, slot); };
   const auto reverb = [](int slot) { return MakeAddress(4, slot); };
-  std::vector<RowColumn> columns{EffectColumn(3, "Echo", "Echo", 4), EffectColumn(4, "Rvb", "Reverb", 6)};
+  std::vector<RowColumn> columns{EffectColumn(3, "Echo", EffectColumnWords[0], 4),
+                                 EffectColumn(4, "Rvb", EffectColumnWords[1], 6)};
   columns[1][1].phaseReadout = columns[1][1].phase;  // the reverb's direct phase is its own read-out
   columns[0].push_back(SliderRow("Echo PRE Delay：", echo(6), "EchoPreDelayBar", 125, "EchoPreDelayPane", 11, "ms"));
   columns[0].push_back(SliderRow("Echo Delay Time：", echo(7), "EchoTimeBar", 250, "EchoTimePane", 11, "ms"));

@@ -81,6 +81,22 @@ enum class BandPart {
 
 inline constexpr int BandPartCount = 12;
 inline constexpr std::array<const char*, 3> BandModeItems{"PEQ", "LSEQ", "HSEQ"};
+
+// A band's five fields in role order (type, frequency, gain, Q of a peaking band, Q of a shelving
+// band), each with the control that shows it (its value kind is that control's Hint) and the words a
+// written record uses for it.
+struct BandField {
+  BandPart part;
+  const char* name;
+  const char* unit;
+};
+inline constexpr std::array<BandField, 5> BandFields{{
+    {BandPart::ModeBox, "type", ""},
+    {BandPart::FreEdit, "frequency", "Hz"},
+    {BandPart::GainEdit, "gain", "dB"},
+    {BandPart::QEdit, "Q", ""},
+    {BandPart::QEdit, "shelving Q", ""},
+}};
 inline constexpr int BandGainMax = 180;
 
 // What a band control carries at design: the value kind of an edit or a mode box (its Hint), and the
@@ -117,6 +133,11 @@ struct RowButton {
 // a phase button. No other button has either width.
 inline constexpr int RadioButtonWidth = 13;
 inline constexpr int PhaseButtonWidth = 15;
+// A phase button's caption for its state: 0 inverted, 1 in phase.
+inline constexpr std::array<const char*, 2> PhaseCaptions{"-", "+"};
+
+// The Effect page's two columns: the Echo channel's and the Reverb channel's rows.
+inline constexpr std::array<const char*, 2> EffectColumnWords{"Echo", "Reverb"};
 
 struct PageRow {
   RowType type = RowType::Slider;

@@ -36,6 +36,12 @@ TEST(SimOptions, TakesEveryOption) {
   EXPECT_EQ(options.faults.noiseBytes, 5);
   ASSERT_FALSE(ParseSimOptions({"--pace"}, options));
   EXPECT_TRUE(options.pace);
+  EXPECT_EQ(options.tcpPort, -1) << "a terminal unless asked";
+  for (const int port : {0, 65535}) {
+    SimOptions tcp;
+    ASSERT_FALSE(ParseSimOptions({"--tcp", std::to_string(port)}, tcp));
+    EXPECT_EQ(tcp.tcpPort, port);
+  }
 }
 
 TEST(SimOptions, RefusesMistakesWithAReason) {
@@ -49,6 +55,10 @@ TEST(SimOptions, RefusesMistakesWithAReason) {
       {{"--delay", "-1"}, "--delay: not a whole number from 0 to 1000000000: -1"},
       {{"--delay", "12ms"}, "--delay: not a whole number from 0 to 1000000000: 12ms"},
       {{"--noise", "1000000001"}, "--noise: not a whole number from 0 to 1000000000: 1000000001"},
+      {{"--tcp"}, "--tcp: missing value"},
+      {{"--tcp", "65536"}, "--tcp: not a port number from 0 to 65535: 65536"},
+      {{"--tcp", "http"}, "--tcp: not a port number from 0 to 65535: http"},
+      {{"--tcp", "0", "--link", "/tmp/l"}, "--link: names a terminal, not a TCP port"},
   };
   for (const auto& c : cases) {
     SimOptions options;
@@ -58,7 +68,8 @@ TEST(SimOptions, RefusesMistakesWithAReason) {
 
 TEST(SimOptions, UsageNamesEveryOption) {
   const std::string usage = SimUsage();
-  for (const char* name : {"--link PATH", "--state FILE", "--pace", "--no-pace", "--silent-after MS", "--cut-after N", "--silent-for MS", "--delay MS",
+  for (const char* name : {"--link PATH", "--tcp PORT", "--state FILE", "--pace", "--no-pace", "--silent-after MS", "--cut-after N",
+                           "--silent-for MS", "--delay MS",
                            "--drop-ack-every N", "--corrupt-every N", "--noise N", "--help"})
     EXPECT_NE(usage.find(name), std::string::npos) << name;
 }

@@ -1,6 +1,7 @@
-// The whole link over a real pseudo-terminal: the link form and its serial port against the
-// simulator, connect, download, a write, goodbye; a simulator that vanishes while connected; a
-// reply cut off by a device switched off for a moment; and a passing write error.
+// The whole link over a real line, a pseudo-terminal and a loopback TCP connection: the link form and
+// its port against the simulator, connect, download, a write, goodbye; a simulator that vanishes
+// while connected (the terminal's device gone, the network connection dropped); and, over the
+// terminal, a reply cut off by a device switched off for a moment and a passing write error.
 
 #include <sys/resource.h>
 
@@ -43,10 +44,11 @@ class SimLinkTest : public ::testing::Test {
     dialogs = &shown;
     form.SetStatusDialog(&status);
   }
-  // Starts the simulator with its fault options; the scan tries a missing port before it.
-  void StartSim(std::vector<std::string> faults = {}) {
-    faults.insert(faults.begin(), "--no-pace");
-    sim = std::make_unique<SimProcess>(faults);
+  // Starts the simulator with its options (its line, its faults); the scan tries a missing port
+  // before it.
+  void StartSim(std::vector<std::string> options = {}) {
+    options.insert(options.begin(), "--no-pace");
+    sim = std::make_unique<SimProcess>(options);
     ASSERT_FALSE(sim->Path().empty());
     form.SetFixedPorts({"/dev/null-port-that-is-not-there", sim->Path()});
   }
@@ -77,8 +79,17 @@ class SimLinkTest : public ::testing::Test {
   TForm3 form;
 };
 
-TEST_F(SimLinkTest, ConnectsDownloadsWritesAndSaysGoodbye) {
-  StartSim();
+// The same session over either line.
+struct LineCase {
+  const char* name;
+  std::vector<std::string> simOptions;
+};
+void PrintTo(const LineCase& line, std::ostream* out) { *out << line.name; }
+
+class SimLineTest : public SimLinkTest, public ::testing::WithParamInterface<LineCase> {};
+
+TEST_P(SimLineTest, ConnectsDownloadsWritesAndSaysGoodbye) {
+  StartSim(GetParam().simOptions);
   LinkConnect();
   ASSERT_TRUE(RunUntil([&] { return Connected(); }, 12000)) << linkTexts.LinkLabel;
   EXPECT_EQ(linkTexts.LinkLabel, "Device is Connected");
@@ -93,8 +104,8 @@ TEST_F(SimLinkTest, ConnectsDownloadsWritesAndSaysGoodbye) {
   EXPECT_TRUE(shown.shown.empty());
 }
 
-TEST_F(SimLinkTest, VanishedDeviceIsReportedLostWithoutSpinning) {
-  StartSim();
+TEST_P(SimLineTest, VanishedDeviceIsReportedLostWithoutSpinning) {
+  StartSim(GetParam().simOptions);
   LinkConnect();
   ASSERT_TRUE(RunUntil([&] { return Connected(); }, 12000)) << linkTexts.LinkLabel;
   sim->Stop(SIGTERM);
@@ -108,6 +119,10 @@ TEST_F(SimLinkTest, VanishedDeviceIsReportedLostWithoutSpinning) {
   // a core busy the whole time.
   EXPECT_LT(CpuSeconds() - cpuBefore, 0.5 * clock.elapsed() / 1000.0);
 }
+
+INSTANTIATE_TEST_SUITE_P(Lines, SimLineTest,
+                         ::testing::Values(LineCase{"PseudoTerminal", {}}, LineCase{"LoopbackTcp", {"--tcp", "0"}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // The device falls silent in the middle of the Music block of the download (the hello's two-byte
 // acknowledgement, then half the block) and is back 300 ms later. The half block is dropped after
@@ -141,7 +156,7 @@ TEST_F(SimLinkTest, PassingWriteErrorLeavesTheLinkUp) {
   LinkConnect();
   ASSERT_TRUE(RunUntil([&] { return Connected() && sendState.ClearToSend; }, 12000)) << linkTexts.LinkLabel;
   const std::size_t lines = Memo2.lines.size();
-  emit form.Port().Port().errorOccurred(QSerialPort::WriteError);
+  emit form.Port().Serial().Port().errorOccurred(QSerialPort::WriteError);
   EXPECT_TRUE(form.Port().IsOpen());
   EXPECT_EQ(Memo2.lines.size(), lines + 1);
   WriteParam(0x0500, 123);

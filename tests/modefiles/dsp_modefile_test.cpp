@@ -131,13 +131,53 @@ TEST_F(DspModefileTest, PackRefusesDumpsItCannotReadAndFilesThePanelWouldRefuse)
   EXPECT_EQ(Program("pack " + Path("no-dump.txt") + " " + Path("out.Nddt")).status, 1);
 }
 
+TEST_F(DspModefileTest, ShowWordsEverySettingAndDiffListsTheChangedOnes) {
+  const ModeFileContent known{ModeModelCode, ModeSecondCode, {{0x0616, 6}, {0x000F, 132}, {0x051A, 1}}};
+  WriteBytes(folder / "a.Nddt", EncodeModeFile(known));
+  const Outcome show = Program("show " + Path("a.Nddt"));
+  EXPECT_EQ(show.status, 0) << show.err;
+  EXPECT_EQ(show.out,
+            "SUB output, Limit Level, -14 dBu\n"
+            "Music, band 3, frequency, 250.0 Hz\n"
+            "Main output, L CH Mute, on\n");
+
+  ModeFileContent changed = known;
+  changed.values[0].value = 8;
+  WriteBytes(folder / "b.Nddt", EncodeModeFile(changed));
+  const Outcome diff = Program("diff " + Path("a.Nddt") + " " + Path("b.Nddt"));
+  EXPECT_EQ(diff.status, 1) << diff.err;
+  EXPECT_EQ(diff.out, "SUB output, Limit Level, -14 dBu -> -12 dBu\n");
+  const Outcome same = Program("diff " + Path("a.Nddt") + " " + Path("a.Nddt"));
+  EXPECT_EQ(same.status, 0) << same.err;
+  EXPECT_EQ(same.out, "");
+}
+
+TEST_F(DspModefileTest, ShowAndDiffRefuseDamagedFilesWithTheReason) {
+  ModeFileContent otherModel;
+  otherModel.modelCode = 0xB2;
+  WriteBytes(folder / "model.Nddt", EncodeModeFile(otherModel));
+  WriteBytes(folder / "good.Nddt", EncodeModeFile(Varied()));
+  const Outcome show = Program("show " + Path("model.Nddt"));
+  EXPECT_EQ(show.status, 1);
+  EXPECT_EQ(show.out, "");
+  EXPECT_NE(show.err.find("文件格式错误!"), std::string::npos) << show.err;
+  for (const std::string& args : {"diff " + Path("good.Nddt") + " " + Path("model.Nddt"),
+                                 "diff " + Path("missing.Nddt") + " " + Path("good.Nddt")}) {
+    const Outcome diff = Program(args);
+    EXPECT_EQ(diff.status, 2) << args;
+    EXPECT_EQ(diff.out, "") << args;
+    EXPECT_NE(diff.err, "") << args;
+  }
+}
+
 TEST_F(DspModefileTest, UsageAndHelp) {
-  for (const char* args : {"--help", "dump --help", "check --help", "pack --help", "-h"}) {
+  for (const char* args : {"--help", "show --help", "diff --help", "dump --help", "check --help", "pack --help", "-h"}) {
     const Outcome run = Program(args);
     EXPECT_EQ(run.status, 0) << args;
     EXPECT_EQ(run.out.rfind("usage: dsp-modefile", 0), 0u) << args;
   }
-  for (const char* args : {"", "frobnicate x", "dump", "dump a b", "check", "pack one", "pack a b c", "--version"}) {
+  for (const char* args : {"", "frobnicate x", "show", "diff a", "dump", "dump a b", "check", "pack one", "pack a b c",
+                           "--version"}) {
     const Outcome run = Program(args);
     EXPECT_EQ(run.status, 2) << args;
     EXPECT_EQ(run.out, "") << args;
