@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QIcon>
 #include <QStringList>
 
 #include "command_line.h"
@@ -27,6 +28,9 @@ int main(int argc, char* argv[]) {
 
   QApplication application(argc, argv);
   QApplication::setStyle(QStringLiteral("Fusion"));
+  // Installed, the window takes the icon of its launcher entry, and task bars match the two.
+  QGuiApplication::setDesktopFileName(QStringLiteral(DSP_APP_ID));
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(DSP_APP_ID)));
   const CommandLine options = ParseCommandLine(QApplication::arguments());
 
   DemoDevice demo;
