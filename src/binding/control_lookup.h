@@ -6,6 +6,7 @@
 
 #include "control_data.h"
 #include "control_table.h"
+#include "page_control.h"
 
 template <class T>
 T* PrimaryAs(ParamAddress address) {
@@ -30,3 +31,6 @@ T* TripleAs(ParamAddress address, int index) {
 // The number a control keeps in its Hint (a value kind, an on/off state, a radio index, a mode);
 // an empty or unreadable Hint counts as 0.
 inline int HintValue(const ControlData& control) { return control.Hint.toInt(); }
+
+// The page on show (0 Music .. 7 System), or -1 before the window has its controls.
+inline int PageOnShow() { return panelControls.FormPageItem ? panelControls.FormPageItem->ActivePageIndex() : -1; }

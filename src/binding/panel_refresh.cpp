@@ -1,4 +1,5 @@
 #include "panel_refresh.h"
+#include "system_addresses.h"
 
 #include <array>
 
@@ -25,11 +26,6 @@
 namespace {
 
 constexpr int AllChannels = 20;
-constexpr int PresetCount = 15;
-
-std::int32_t& ViewAt(ParamAddress address) {
-  return paramImage.ViewTable[static_cast<std::size_t>(ChannelOf(address))][static_cast<std::size_t>(SlotOf(address))];
-}
 
 // A slider shows the slot's value and its change handler runs, also when the position stays, so
 // that what it shows is what the image holds (a value past its end is clamped and stored so).
@@ -59,7 +55,7 @@ void ShowOnButton(BmpButton& button, ParamAddress address, std::int32_t value, P
 }
 
 void ShowSlot(ParamAddress address, PanelWindow& window) {
-  const std::int32_t value = ViewAt(address);
+  const std::int32_t value = ViewValue(address);
   QWidget* control = CellOf(controlTable.PrimaryControls, address);
   if (auto* slider = qobject_cast<TrackBar*>(control)) {
     ShowOnSlider(*slider, value);
@@ -85,14 +81,8 @@ void RefreshSystemGroups() {
 }
 
 void RefreshPresetList(int current, PanelWindow& window) {
-  ComboBox* presets = panelControls.SysModeBox;
-  if (!presets) return;
-  QStringList items;
-  for (int k = 1; k <= PresetCount; ++k)
-    items << QString::number(k) + QLatin1Char('-') + QString::fromStdString(paramImage.PresetNames[static_cast<std::size_t>(k - 1)]);
-  presets->SetItems(items);
-  presets->SetItemIndex(current);
-  window.SysModeBoxChange(*presets);
+  ShowPresetNames(current);
+  if (ComboBox* presets = panelControls.SysModeBox) window.SysModeBoxChange(*presets);
 }
 
 // The key lock engages at the first refresh after a Connect that finds it on: the System page with
@@ -109,6 +99,16 @@ void EngagePanelLock(PanelWindow& window) {
 }
 
 }  // namespace
+
+void ShowPresetNames(int index) {
+  ComboBox* presets = panelControls.SysModeBox;
+  if (!presets) return;
+  QStringList items;
+  for (int k = 1; k <= PresetSlotCount; ++k)
+    items << QString::number(k) + QLatin1Char('-') + QString::fromStdString(paramImage.PresetNames[static_cast<std::size_t>(k - 1)]);
+  presets->SetItems(items);
+  presets->SetItemIndex(index);
+}
 
 void RefreshPanel(int which) {
   PanelWindow* window = panelControls.window;
@@ -147,7 +147,7 @@ void RebindEqPassButton() {
   if (!pass || channel >= EqChannelCount || EqBandCount[static_cast<std::size_t>(channel)] == 0) return;
   const ParamAddress a = MakeAddress(channel, EqFirstSlot[static_cast<std::size_t>(channel)] - 1);
   pass->Tag = a;
-  pass->Hint = ViewAt(a) == 0 ? QStringLiteral("1") : QStringLiteral("0");
+  pass->Hint = ViewValue(a) == 0 ? QStringLiteral("1") : QStringLiteral("0");
   const int state = ControlStateOp(pass, StateAction::ToggleButton);
   bindingState.EqPassState[static_cast<std::size_t>(channel)] = state;
   if (panelControls.EQPassLabel) panelControls.EQPassLabel->setVisible(state != 0);
@@ -169,11 +169,11 @@ void FollowLastChange(ParamAddress address) {
   }
   if (p.COMEQlabel) p.COMEQlabel->SetCaption(QString::fromUtf8(BandEditorTitlePrefix) + QString::number(band + 1));
   const auto text = [](int kind, std::int32_t x) { return QString::fromStdString(ValueKindText(kind, x).value_or(std::string())); };
-  if (p.BandEditorEdits[2]) p.BandEditorEdits[2]->SetText(text(4, ViewAt(fields[2])));
-  if (p.BandEditorEdits[1]) p.BandEditorEdits[1]->SetText(text(3, ViewAt(fields[1])) + QStringLiteral("dB"));
-  if (p.BandEditorEdits[0]) p.BandEditorEdits[0]->SetText(text(2, ViewAt(fields[0])));
+  if (p.BandEditorEdits[2]) p.BandEditorEdits[2]->SetText(text(4, ViewValue(fields[2])));
+  if (p.BandEditorEdits[1]) p.BandEditorEdits[1]->SetText(text(3, ViewValue(fields[1])) + QStringLiteral("dB"));
+  if (p.BandEditorEdits[0]) p.BandEditorEdits[0]->SetText(text(2, ViewValue(fields[0])));
   for (std::size_t i = 0; i < fields.size(); ++i)
-    if (p.BandEditorSliders[i]) p.BandEditorSliders[i]->SetPosition(ViewAt(fields[i]));
+    if (p.BandEditorSliders[i]) p.BandEditorSliders[i]->SetPosition(ViewValue(fields[i]));
   bindingState.SliderSync = false;
 }
 

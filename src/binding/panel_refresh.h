@@ -12,6 +12,9 @@ void RefreshPanel(int which);
 // Points "EQ pass" at the EQ-pass slot of the page on show and shows its state. The System page has
 // no equaliser: the button keeps its binding there.
 void RebindEqPassButton();
+// The preset list shows "n-name" for the device's presets, with the preset of this index chosen
+// (-1 none); nothing else runs.
+void ShowPresetNames(int index);
 // Binds the common band editor to the band of the address (a frequency, gain or Q field); any other
 // address leaves it as it is.
 void FollowLastChange(ParamAddress address);

@@ -26,12 +26,7 @@ double Stepped(double x, ValueStep step) {
 // The band's mode (its role-0 value) for a field address of the band.
 int BandModeOf(ParamAddress address) {
   const int role = LocateBand(address) & 0xFF;
-  const ParamAddress mode = address - role;
-  return paramImage.ViewTable[static_cast<std::size_t>(ChannelOf(mode))][static_cast<std::size_t>(SlotOf(mode))];
-}
-
-std::int32_t ViewAt(ParamAddress address) {
-  return paramImage.ViewTable[static_cast<std::size_t>(ChannelOf(address))][static_cast<std::size_t>(SlotOf(address))];
+  return ViewValue(address - role);
 }
 
 bool InView(ParamAddress address) {
@@ -75,7 +70,7 @@ void ApplyValue(QWidget* control, ValueStep step, ApplyMode mode, double x) {
   if (kind == 1 && list) {
     list->SetItemIndex(static_cast<int>(x));
   } else if ((kind == FrequencyKind || kind == GainKind || kind == QKind) && edit) {
-    if (kind == QKind && !commit) x = ViewAt(e);  // the Q of the band's current mode
+    if (kind == QKind && !commit) x = ViewValue(e);  // the Q of the band's current mode
     if (commit) {
       const int high = kind == FrequencyKind ? 361 : kind == GainKind ? 180 : (BandModeOf(e) == 0 ? 100 : 28);
       x = std::clamp(Stepped(x, step), 0.0, static_cast<double>(high));

@@ -49,9 +49,7 @@ const ChannelFilters& FiltersOf(int channel) {
 
 int FilterCount(const ChannelFilters& f) { return f.channel < 0 ? 0 : f.hasLowPass ? 2 : 1; }
 
-std::int32_t View(int channel, int slot) {
-  return paramImage.ViewTable[static_cast<std::size_t>(channel)][static_cast<std::size_t>(slot)];
-}
+std::int32_t View(int channel, int slot) { return ViewValue(MakeAddress(channel, slot)); }
 
 QWidget* Cell(const LayerCells<QWidget*>& layer, int channel, int slot) {
   return CellOf(layer, MakeAddress(channel, slot));

@@ -33,6 +33,12 @@ int FilterHandleBand(int channel, int slot) {
 
 }  // namespace
 
+std::int32_t ViewValue(ParamAddress address) {
+  const int channel = ChannelOf(address), slot = SlotOf(address);
+  if (address < 0 || channel >= ChannelCount || slot >= ViewColumns) return 0;
+  return paramImage.ViewTable[static_cast<std::size_t>(channel)][static_cast<std::size_t>(slot)];
+}
+
 ParamAddress MapMicGroup(ParamAddress address) {
   if (ChannelOf(address) == 1 && paramImage.MicGroupB == 1) return address + 0x100;
   return address;

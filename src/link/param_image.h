@@ -41,6 +41,8 @@ constexpr int ChannelOf(ParamAddress address) { return (address >> 8) & 0xFF; }
 constexpr int SlotOf(ParamAddress address) { return address & 0xFF; }
 constexpr ParamAddress MakeAddress(int channel, int slot) { return (channel << 8) | slot; }
 
+// The view's value at an address; an address outside the view reads 0.
+std::int32_t ViewValue(ParamAddress address);
 ParamAddress MapMicGroup(ParamAddress address);
 int EqGroupOfChannel(ParamAddress address);
 int LocateBand(ParamAddress address);

@@ -1,5 +1,6 @@
 #include "serial_port.h"
 
+#include "device_bytes.h"
 #include "diagnostic_log.h"
 
 SerialPort::SerialPort(QObject* parent) : QObject(parent) {
@@ -35,26 +36,16 @@ void SerialPort::Close() {
 bool SerialPort::IsOpen() const { return port_.isOpen(); }
 
 bool SerialPort::Write(const std::uint8_t* data, std::size_t size) {
-  if (!port_.isOpen()) return false;
-  const auto length = static_cast<qint64>(size);
-  if (port_.write(reinterpret_cast<const char*>(data), length) != length) return false;
+  if (!WriteAllBytes(port_, data, size)) return false;
   // Hand the bytes to the driver now rather than at the next turn of the event loop, so that a
   // frame is on its way when the sender returns; flush never blocks.
   port_.flush();
   return true;
 }
 
-std::size_t SerialPort::BytesAvailable() const {
-  if (!port_.isOpen()) return 0;
-  const qint64 count = port_.bytesAvailable();
-  return count > 0 ? static_cast<std::size_t>(count) : 0;
-}
+std::size_t SerialPort::BytesAvailable() const { return BytesWaiting(port_); }
 
-std::size_t SerialPort::Read(std::uint8_t* out, std::size_t max) {
-  if (!port_.isOpen() || max == 0) return 0;
-  const qint64 count = port_.read(reinterpret_cast<char*>(out), static_cast<qint64>(max));
-  return count > 0 ? static_cast<std::size_t>(count) : 0;
-}
+std::size_t SerialPort::Read(std::uint8_t* out, std::size_t max) { return ReadBytes(port_, out, max); }
 
 void SerialPort::OnError(QSerialPort::SerialPortError error) {
   if (!port_.isOpen()) return;

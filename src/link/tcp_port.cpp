@@ -2,6 +2,7 @@
 
 #include <QUrl>
 
+#include "device_bytes.h"
 #include "diagnostic_log.h"
 
 bool IsTcpPortName(const std::string& name) { return name.rfind(TcpPortScheme, 0) == 0; }
@@ -64,22 +65,14 @@ bool TcpPort::Write(const std::uint8_t* data, std::size_t size) {
     waiting_.append(reinterpret_cast<const char*>(data), length);
     return true;
   }
-  if (socket_.write(reinterpret_cast<const char*>(data), length) != length) return false;
+  if (!WriteAllBytes(socket_, data, size)) return false;
   socket_.flush();
   return true;
 }
 
-std::size_t TcpPort::BytesAvailable() const {
-  if (!socket_.isOpen()) return 0;
-  const qint64 count = socket_.bytesAvailable();
-  return count > 0 ? static_cast<std::size_t>(count) : 0;
-}
+std::size_t TcpPort::BytesAvailable() const { return BytesWaiting(socket_); }
 
-std::size_t TcpPort::Read(std::uint8_t* out, std::size_t max) {
-  if (!socket_.isOpen() || max == 0) return 0;
-  const qint64 count = socket_.read(reinterpret_cast<char*>(out), static_cast<qint64>(max));
-  return count > 0 ? static_cast<std::size_t>(count) : 0;
-}
+std::size_t TcpPort::Read(std::uint8_t* out, std::size_t max) { return ReadBytes(socket_, out, max); }
 
 void TcpPort::OnError(QAbstractSocket::SocketError) {
   // A refused, failed or dropped connection: the port closes and the session notices the silence.

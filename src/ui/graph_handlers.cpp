@@ -30,25 +30,19 @@ constexpr int FrequencyKind = 2, GainKind = 3;
 constexpr int GainRole = 1, QRole = 2;  // past the band's frequency slot
 constexpr int PlotQStepPixels = 3;      // over the plot a Q step needs a longer move than on the handle
 
-int PageShown() { return panelControls.FormPageItem ? panelControls.FormPageItem->ActivePageIndex() : -1; }
 int ChannelShown() { return ChannelOf(bindingState.CurrentPageAddress); }
 bool AutoMode() { return paramImage.ViewTable[0][0] == 0; }
-bool MusicLocked() { return PageShown() == MusicPage && AutoMode(); }
+bool MusicLocked() { return PageOnShow() == MusicPage && AutoMode(); }
 bool IsBandHandle(int handle) { return handle >= 0 && handle < HighPassHandle; }
 
 // The frequency slot of the pressed band handle's band, from the page's band number label: its
 // caption is the band number, its Tag the channel and its Hint the slot of band 1's frequency.
 std::optional<ParamAddress> PressedBandAddress() {
-  const int page = PageShown(), handle = graphState.PressedHandle;
+  const int page = PageOnShow(), handle = graphState.PressedHandle;
   if (page < 0 || page >= EqGroupCount || !IsBandHandle(handle)) return std::nullopt;
   const Label* number = controlTable.BandPointLabels[static_cast<std::size_t>(page)][static_cast<std::size_t>(handle)];
   if (!number) return std::nullopt;
   return (number->Tag << 8) + HintValue(*number) + 5 * (number->Caption().toInt() - 1);
-}
-
-int ViewAt(ParamAddress address) {
-  if (ChannelOf(address) >= ChannelCount || SlotOf(address) >= ViewColumns) return 0;
-  return paramImage.ViewTable[static_cast<std::size_t>(ChannelOf(address))][static_cast<std::size_t>(SlotOf(address))];
 }
 
 // A new drag starts from the pressed handle's own values, so its first step that differs from them
@@ -58,10 +52,10 @@ void StartDragFromPressedHandle() {
   if (IsBandHandle(g.PressedHandle)) {
     const auto address = PressedBandAddress();
     if (!address) return;
-    g.SentFrequencyStep = static_cast<float>(ViewAt(*address));
-    g.SentGainStep = static_cast<float>(ViewAt(*address + GainRole));
+    g.SentFrequencyStep = static_cast<float>(ViewValue(*address));
+    g.SentGainStep = static_cast<float>(ViewValue(*address + GainRole));
   } else if (const FilterRule* rule = FilterOfHandle(ChannelShown(), g.PressedHandle)) {
-    g.SentFrequencyStep = static_cast<float>(FilterStepOfValue(*rule, ViewAt(MakeAddress(ChannelShown(), rule->frequencySlot))));
+    g.SentFrequencyStep = static_cast<float>(FilterStepOfValue(*rule, ViewValue(MakeAddress(ChannelShown(), rule->frequencySlot))));
     g.SentGainStep = static_cast<float>(TextToIndex(GainKind, 0.0));
   } else {
     return;
@@ -134,7 +128,7 @@ void TForm1::EP1MouseMove(Image& sender, QPoint at) {
     StepPressedBandQ(step);
     return;
   }
-  const HandleDrag drag{PageShown(), g.PressedHandle, AutoMode(), graphView.Image1 ? graphView.Image1->width() : 0,
+  const HandleDrag drag{PageOnShow(), g.PressedHandle, AutoMode(), graphView.Image1 ? graphView.Image1->width() : 0,
                         graphView.Image1 ? graphView.Image1->height() : 0};
   const auto moved = DragHandleBy(drag, {sender.x(), sender.y(), sender.height()}, at.x() - g.PressPoint.x, at.y() - g.PressPoint.y);
   if (!moved) return;

@@ -144,6 +144,11 @@ void TForm1::BuildHiddenControls() {
   timer1_ = new QTimer(this);
   timer1_->setObjectName(QStringLiteral("Timer1"));
   timer1_->setInterval(GraphTimerMs);
+
+  syncTimer_ = new QTimer(this);
+  syncTimer_->setObjectName(QStringLiteral("SyncTimer"));
+  syncTimer_->setInterval(SyncTimerMs);
+  connect(syncTimer_, &QTimer::timeout, this, &TForm1::ShowSyncState);
 }
 
 // Ctrl+Z and Ctrl+Shift+Z (and the platform's own redo keys) anywhere in the window, and the two
@@ -174,11 +179,6 @@ void TForm1::WireEditHistory() {
   redoButton->OnClick = [doRedo](BmpButton&) { doRedo(); };
   connect(&stack, &QUndoStack::canUndoChanged, undoButton, &QWidget::setEnabled);
   connect(&stack, &QUndoStack::canRedoChanged, redoButton, &QWidget::setEnabled);
-
-  syncTimer_ = new QTimer(this);
-  syncTimer_->setObjectName(QStringLiteral("SyncTimer"));
-  syncTimer_->setInterval(SyncTimerMs);
-  connect(syncTimer_, &QTimer::timeout, this, &TForm1::ShowSyncState);
 }
 
 void TForm1::ShowSyncState() {

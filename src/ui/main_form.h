@@ -156,8 +156,7 @@ class TForm1 : public QWidget, public LinkWindow, public PanelWindow {
   // Makes the band edit of the pressed band handle's field (gain or Q) the current edit, when it is
   // enabled; false when there is no such edit.
   bool ClickPressedBandEdit(int role);
-  // The page on show, and whether the panel lock hides everything but the System page.
-  int PageOnShow() const;
+  // Whether the panel lock hides everything but the System page.
   bool PanelLocked() const;
   // Redraws the selected band of the page on show; the System page has no graph.
   void DrawSelectedBand();

@@ -34,14 +34,7 @@ void TForm1::ShowMainWindow() {
 }
 
 void TForm1::RebuildPresetList() {
-  auto* presets = panelControls.SysModeBox;
-  if (!presets) return;
-  const int index = presets->ItemIndex();
-  QStringList items;
-  for (int slot = 0; slot < 15; ++slot)
-    items << QStringLiteral("%1-%2").arg(slot + 1).arg(QString::fromStdString(paramImage.PresetNames[static_cast<std::size_t>(slot)]));
-  presets->SetItems(items);
-  presets->SetItemIndex(index);
+  if (auto* presets = panelControls.SysModeBox) ShowPresetNames(presets->ItemIndex());
 }
 
 void TForm1::ShowLinkTexts() {

@@ -61,10 +61,6 @@ void SetEnabled(QWidget* widget, bool enabled) {
 
 }  // namespace
 
-int TForm1::PageOnShow() const {
-  return panelControls.FormPageItem ? panelControls.FormPageItem->ActivePageIndex() : -1;
-}
-
 bool TForm1::PanelLocked() const { return panelControls.FirstCheckGrop && panelControls.FirstCheckGrop->isVisible(); }
 
 void TForm1::DrawSelectedBand() {
